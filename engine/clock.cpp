@@ -1,0 +1,73 @@
+#include "clock.h"
+
+#include "removal.h"
+#include "sound.h"
+#include "state.h"
+#include "window.h"
+
+namespace quorvane {
+
+void countdownTick() {
+    if (timeLeft <= 0) {
+        timeUp();
+        return;
+    }
+    --timeLeft;
+    frmMain().Picture3().Cls();
+    if (timeLeft == 0) {
+        // One pixel column stays, so the player sees the last unit running out.
+        frmMain().Picture3().PaintPicture(Form2::Picture4, -449, 0, 450, 10);
+    } else {
+        drawTimeBar();
+    }
+}
+
+void timeUp() {
+    playing = False;
+    frmMain().Timer2().setEnabled(false);
+    levelOver = True;
+    frmMain().Picture3().Cls();
+    frmMain().Picture1().Cls();
+    frmMain().Picture1().PaintPicture(Form2::Picture5(0), 140, 220, 360, 40);
+    Label& label4 = frmMain().Label4();
+    label4.setCaption("继续游戏");
+    label4.setVisible(true);
+    label4.setEnabled(true);
+    playGameOverCue();
+}
+
+void levelCleared() {
+    frmMain().Timer2().setEnabled(false);
+    levelOver = True;
+    playing = False;
+    frmMain().Picture1().PaintPicture(Form2::Picture5(1), 140, 220, 360, 40);
+    ++level;
+    if (level > kLastLevel) {
+        level = kLastLevel;
+    }
+    Label& label4 = frmMain().Label4();
+    label4.setVisible(true);
+    label4.setEnabled(true);
+    label4.setCaption("> 下一关");
+    playLevelWonCue();
+}
+
+void togglePause() {
+    if (playing != True) {
+        return;
+    }
+    if (paused == False) {
+        frmMain().XPButton2().setCaption("开始");
+        frmMain().Timer2().setEnabled(false);
+        frmMain().Picture1().Cls();
+        paused = True;
+        frmMain().Picture1().PaintPicture(Form2::Picture3, 224, 168, 192, 144);
+    } else {
+        frmMain().XPButton2().setCaption("暂停");
+        frmMain().Timer2().setEnabled(true);
+        paused = False;
+        paintBoard();
+    }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,14 @@
+// Everything the main window calls, in one include.
+#pragma once
+
+#include "clock.h"
+#include "dealing.h"
+#include "hints.h"
+#include "linkdisplay.h"
+#include "random.h"
+#include "removal.h"
+#include "search.h"
+#include "selection.h"
+#include "sound.h"
+#include "state.h"
+#include "window.h"

@@ -1,0 +1,12 @@
+// Taking a linked pair off the board, and the two repaints it shares with its neighbours.
+#pragma once
+
+#include "state.h"
+
+namespace quorvane {
+
+void removePair(int16 row1, int16 col1, int16 row2, int16 col2);
+void paintBoard();
+void drawTimeBar();
+
+}  // namespace quorvane

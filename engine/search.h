@@ -1,0 +1,29 @@
+// The link search: a depth-first walk from the latest pick towards the previous pick through
+// empty cells, with at most two bends, one step per call of searchStep.
+#pragma once
+
+#include "state.h"
+
+namespace quorvane {
+
+inline constexpr int16 kFree = 0;
+inline constexpr int16 kBlocked = 1;
+inline constexpr int16 kTarget = 2;
+
+void findLink(int16 row, int16 col, int16 dir, int16 bends);
+void searchStep(int16 row, int16 col, int16 dir);
+int16 probeNeighbour(int16 row, int16 col, int16 dir);
+flag isReverse(int16 dir);
+int16 stepRow(int16 row, int16 dir);
+int16 stepCol(int16 col, int16 dir);
+int16 pushStep(int16 row, int16 col, int16 dir, int16 turn, int16 bends);
+void popStep();
+void peekStep();
+int16 hasSteps();
+void resetSearch();
+int16 countBends();
+
+// True when the search is idle: all five cursor variables are 0.
+bool searchIdle();
+
+}  // namespace quorvane

@@ -1,0 +1,43 @@
+#include "selection.h"
+
+#include "dealing.h"
+#include "search.h"
+#include "sound.h"
+
+namespace quorvane {
+
+void pickCell() {
+    if (pickRow != prevPickRow || pickCol != prevPickCol) {
+        const Cell& before = board[prevPickRow][prevPickCol];
+        if (before.present == 1) {
+            paintTile(prevPickRow, prevPickCol, before.kind - 1);
+        }
+        const Cell& now = board[pickRow][pickCol];
+        if (now.present == 1) {
+            paintTile(pickRow, pickCol, now.kind + 24);
+        }
+        playClickCue();
+        findLink(pickRow, pickCol, kRight, 0);
+    }
+    drawGrid();
+}
+
+bool pressCell(int16 row, int16 col) {
+    if (row < 2 || row > 11 || col < 2 || col > 15) {
+        return false;
+    }
+    if (board[row][col].present == 0 || playing == False || paused == True || levelOver == True) {
+        return false;
+    }
+    if (holdingLink) {
+        return false;
+    }
+    prevPickRow = pickRow;
+    prevPickCol = pickCol;
+    pickRow = row;
+    pickCol = col;
+    pickCell();
+    return true;
+}
+
+}  // namespace quorvane

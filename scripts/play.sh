@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build -j "$(nproc)"
+exec build/bin/quorvane "$@"
