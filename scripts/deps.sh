@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools
   libqt6opengl6-dev libqt6svg6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils python3
   xfonts-wqy fonts-arphic-uming fonts-noto-color-emoji
 )
 

@@ -1,0 +1,309 @@
+#!/usr/bin/env python3
+"""End-to-end tests: the real program under Xvfb, driven by xdotool, checked on screenshots.
+
+Usage: e2e.py PROGRAM [--keep DIR]
+Each check prints one line; the script exits non-zero on the first failure.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+LINK_RGB = (116, 58, 249)
+WINDOW_SIZE = (759, 569)
+SCREEN = (1280, 1024)
+BOARD_ORIGIN = (4 + 8, 32 + 24)  # Picture2 in the window, Picture1 in Picture2
+PAUSE_BUTTON = (664 + 40, 176 + 16)
+CLOSE_IMAGE = (738 + 8, 5 + 8)
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+    print("ok -", what, flush=True)
+
+
+class Screen:
+    """An X server of our own and the helpers to look at it."""
+
+    def __init__(self, workdir):
+        self.display = None
+        self.workdir = workdir
+        for number in range(91, 120):
+            if not os.path.exists("/tmp/.X11-unix/X%d" % number) and not os.path.exists(
+                "/tmp/.X%d-lock" % number
+            ):
+                self.display = ":%d" % number
+                break
+        if self.display is None:
+            raise Failure("no free X display")
+        self.server = subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp", "-br"],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        self.env = dict(os.environ)
+        self.env["DISPLAY"] = self.display
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.env["HOME"] = os.path.join(workdir, "home")
+        self.env["XDG_CONFIG_HOME"] = os.path.join(workdir, "config")
+        self.env["XDG_RUNTIME_DIR"] = os.path.join(workdir, "runtime")
+        self.env["TMPDIR"] = os.path.join(workdir, "tmp")
+        for key in ("HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TMPDIR"):
+            os.makedirs(self.env[key], mode=0o700, exist_ok=True)
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            if self.run(["xdpyinfo"], check_ok=False).returncode == 0:
+                return
+            time.sleep(0.1)
+        raise Failure("Xvfb did not start")
+
+    def run(self, args, check_ok=True, timeout=30):
+        result = subprocess.run(
+            args, env=self.env, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout
+        )
+        if check_ok and result.returncode != 0:
+            raise Failure("%s failed: %s" % (" ".join(args), result.stderr.decode(errors="replace")))
+        return result
+
+    def close(self):
+        self.server.terminate()
+        try:
+            self.server.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            self.server.kill()
+
+    def windows(self, name="^Quorvane "):
+        result = self.run(["xdotool", "search", "--onlyvisible", "--name", name], check_ok=False)
+        return [w for w in result.stdout.decode().split()]
+
+    def wait_window(self, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = self.windows()
+            if found:
+                return found[0]
+            time.sleep(0.1)
+        raise Failure("the game window did not appear")
+
+    def geometry(self, window):
+        out = self.run(["xdotool", "getwindowgeometry", "--shell", window]).stdout.decode()
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def shot(self, save_as=None):
+        data = self.run(["import", "-window", "root", "ppm:-"]).stdout
+        if save_as:
+            self.run(["import", "-window", "root", save_as])
+        return Picture(data)
+
+    def click(self, x, y, button=1):
+        self.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
+
+    def key(self, *keys):
+        self.run(["xdotool", "key"] + list(keys))
+
+
+class Picture:
+    """A P6 screenshot."""
+
+    def __init__(self, data):
+        parts = []
+        pos = 0
+        while len(parts) < 4:
+            while data[pos : pos + 1].isspace():
+                pos += 1
+            if data[pos : pos + 1] == b"#":
+                pos = data.index(b"\n", pos) + 1
+                continue
+            end = pos
+            while not data[end : end + 1].isspace():
+                end += 1
+            parts.append(data[pos:end])
+            pos = end
+        pos += 1
+        self.width, self.height = int(parts[1]), int(parts[2])
+        self.pixels = data[pos:]
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.pixels[i : i + 3])
+
+    def crop(self, x, y, w, h):
+        return b"".join(
+            self.pixels[3 * ((y + row) * self.width + x) : 3 * ((y + row) * self.width + x + w)]
+            for row in range(h)
+        )
+
+    def count(self, rgb, x, y, w, h):
+        return sum(1 for yy in range(y, y + h) for xx in range(x, x + w) if self.pixel(xx, yy) == rgb)
+
+
+class Game:
+    def __init__(self, screen, program):
+        self.screen = screen
+        self.program = program
+        self.process = None
+        self.window = None
+        self.origin = (0, 0)
+
+    def start(self):
+        self.process = subprocess.Popen(
+            [self.program], env=self.screen.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE
+        )
+        self.window = self.screen.wait_window()
+        time.sleep(0.8)  # let the first frame land
+        x, y, _, _ = self.screen.geometry(self.window)
+        self.origin = (x, y)
+        return self
+
+    def at(self, x, y):
+        return self.origin[0] + x, self.origin[1] + y
+
+    def cell_rect(self, row, col):
+        x, y = self.at(BOARD_ORIGIN[0] + (col - 1) * 40, BOARD_ORIGIN[1] + (row - 1) * 40)
+        return x + 2, y + 2, 36, 36  # inside the grid lines
+
+    def cell(self, picture, row, col):
+        return picture.crop(*self.cell_rect(row, col))
+
+    def click_cell(self, row, col):
+        x, y = self.at(BOARD_ORIGIN[0] + (col - 1) * 40 + 20, BOARD_ORIGIN[1] + (row - 1) * 40 + 20)
+        self.screen.click(x, y)
+
+    def wait_exit(self, timeout=10):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def kill(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def find_linkable_pair(game, picture):
+    """Two side-by-side tiles that look alike and differ from the tile in cell (2, 2), which the
+    first press of a run pairs with."""
+    first = game.cell(picture, 2, 2)
+    for row in range(2, 12):
+        for col in range(2, 15):
+            a = game.cell(picture, row, col)
+            if a == game.cell(picture, row, col + 1) and a != first:
+                return (row, col), (row, col + 1)
+    for row in range(2, 11):
+        for col in range(2, 16):
+            a = game.cell(picture, row, col)
+            if a == game.cell(picture, row + 1, col) and a != first:
+                return (row, col), (row + 1, col)
+    return None
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    keep = sys.argv[3] if len(sys.argv) > 3 and sys.argv[2] == "--keep" else None
+    workdir = tempfile.mkdtemp(prefix="quorvane-e2e-")
+    screen = Screen(workdir)
+    games = []
+    try:
+        # First start: centred, the right size, with the notched outline.
+        started = time.time()
+        game = Game(screen, program).start()
+        games.append(game)
+        print("# window after %.2f s" % (time.time() - started))
+        x, y, w, h = screen.geometry(game.window)
+        check((w, h) == WINDOW_SIZE, "window is 759 x 569 (got %d x %d)" % (w, h))
+        centred = ((SCREEN[0] - w) // 2, (SCREEN[1] - h) // 2)
+        check(abs(x - centred[0]) <= 1 and abs(y - centred[1]) <= 1,
+              "first start is centred at %s (got %d, %d)" % (centred, x, y))
+        picture = screen.shot(os.path.join(keep, "start.png") if keep else None)
+        check(picture.pixel(x, y) == (0, 0, 0) and picture.pixel(x + w - 1, y + h - 1) == (0, 0, 0),
+              "the rounded outline leaves the outer corners to the desktop")
+        check(picture.pixel(x + 20, y + 20) != (0, 0, 0) and picture.pixel(x + w - 30, y + h - 30) != (0, 0, 0),
+              "the frame is painted inside the outline")
+
+        # A second start ends by itself and leaves the first alone.
+        second = subprocess.Popen([program], env=screen.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            code = second.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            second.kill()
+            code = None
+        check(code == 0, "a second start ends at once (exit %s)" % code)
+        check(len(screen.windows()) == 1 and game.process.poll() is None, "the first game goes on alone")
+
+        # A pair linked by two clicks: the purple link shows first, then both tiles vanish.
+        pair = find_linkable_pair(game, picture)
+        check(pair is not None, "the board has two alike tiles side by side")
+        (r1, c1), (r2, c2) = pair
+        background_before = game.cell(picture, r1, c1)
+        game.click_cell(r1, c1)
+        time.sleep(0.3)
+        game.click_cell(r2, c2)
+        during = screen.shot(os.path.join(keep, "link.png") if keep else None)
+        bx, by = game.at(*BOARD_ORIGIN)
+        purple = during.count(LINK_RGB, bx, by, 640, 480)
+        check(purple >= 200, "the link is drawn in purple while held (%d pixels)" % purple)
+        time.sleep(1.0)
+        after = screen.shot(os.path.join(keep, "removed.png") if keep else None)
+        check(game.cell(after, r1, c1) != background_before and game.cell(after, r2, c2) != game.cell(picture, r2, c2),
+              "both tiles are gone after the hold")
+        check(after.count(LINK_RGB, bx, by, 640, 480) == 0, "the link is gone with them")
+
+        # Pause hides the board; a click on it resumes.
+        probe = (6, 8)
+        tile_before = game.cell(after, *probe)
+        screen.click(*game.at(*PAUSE_BUTTON))
+        time.sleep(0.5)
+        paused = screen.shot(os.path.join(keep, "paused.png") if keep else None)
+        check(game.cell(paused, *probe) != tile_before, "pause hides the tiles")
+        game.click_cell(2, 2)
+        time.sleep(0.5)
+        resumed = screen.shot()
+        check(game.cell(resumed, *probe) == tile_before, "a click on the board resumes the game")
+
+        # Drag the window by its title area, then close it with Yes: the position is saved.
+        start_drag = game.at(300, 12)
+        screen.run(["xdotool", "mousemove", str(start_drag[0]), str(start_drag[1]), "mousedown", "1"])
+        for step in range(1, 11):
+            screen.run(["xdotool", "mousemove", str(start_drag[0] - 10 * step), str(start_drag[1] - 8 * step)])
+            time.sleep(0.03)
+        screen.run(["xdotool", "mouseup", "1"])
+        time.sleep(0.3)
+        moved = screen.geometry(game.window)[:2]
+        check(moved == (x - 100, y - 80), "dragging the title area moves the window (now %s)" % (moved,))
+        game.origin = moved
+        screen.click(*game.at(*CLOSE_IMAGE))
+        time.sleep(0.8)
+        screen.key("alt+y")
+        code = game.wait_exit()
+        check(code == 0, "closing with Yes ends the program (exit %s)" % code)
+
+        game = Game(screen, program).start()
+        games.append(game)
+        again = screen.geometry(game.window)[:2]
+        check(again == moved, "the next start comes back where the window was closed (%s)" % (again,))
+        screen.shot(os.path.join(keep, "restored.png") if keep else None)
+    except Failure as failure:
+        print("FAIL -", failure, flush=True)
+        for g in games:
+            if g.process and g.process.stderr and g.process.poll() is not None:
+                sys.stderr.write(g.process.stderr.read().decode(errors="replace"))
+        return 1
+    finally:
+        for g in games:
+            g.kill()
+        screen.close()
+        shutil.rmtree(workdir, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,22 @@
+// Runs the window tests inside one application object, headless unless told otherwise.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "assets/assets.h"
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    quorvane::initAssets();
+    // Keep the tests' settings away from the player's.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QThread>
+
+#include "ui/classictimer.h"
+#include "ui/form2.h"
+#include "ui/picturebox.h"
+#include "ui/platform.h"
+
+namespace quorvane::ui {
+namespace {
+
+QImage blank(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+int inked(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            n += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+TEST(LineDrawing, LeavesOutTheEndPointInEveryDirection) {
+    struct Case {
+        int x1, y1, x2, y2;
+    };
+    for (const Case& c : {Case{1, 1, 8, 1}, Case{8, 1, 1, 1}, Case{1, 1, 1, 8}, Case{1, 8, 1, 1},
+                          Case{1, 1, 8, 8}, Case{8, 8, 1, 1}, Case{1, 1, 8, 4}, Case{8, 4, 1, 1}}) {
+        QImage image = blank(10, 10);
+        drawLineExcludingEnd(image, c.x1, c.y1, c.x2, c.y2, qRgb(0, 0, 0));
+        EXPECT_EQ(image.pixel(c.x1, c.y1), qRgb(0, 0, 0)) << c.x1 << "," << c.y1;
+        EXPECT_EQ(image.pixel(c.x2, c.y2), qRgb(255, 255, 255)) << c.x2 << "," << c.y2;
+        EXPECT_EQ(inked(image), std::max(std::abs(c.x2 - c.x1), std::abs(c.y2 - c.y1)));
+    }
+}
+
+TEST(LineDrawing, ClipsAtTheCanvasEdgeLikeTheGridAtRow480) {
+    QImage image = blank(20, 10);
+    drawLineExcludingEnd(image, 0, 10, 20, 10, qRgb(0, 0, 0));  // just below the canvas
+    drawLineExcludingEnd(image, -5, 2, 3, 2, qRgb(0, 0, 0));
+    EXPECT_EQ(inked(image), 3);
+}
+
+TEST(PictureBox, ClsFallsBackToItsPictureAndPaintsStretchWithoutSmoothing) {
+    Form2Pictures pictures;
+    PictureBox box(pictures, QSize(640, 480));
+    QImage background(640, 480, QImage::Format_RGB32);
+    background.fill(qRgb(10, 20, 30));
+    box.setPicture(background);
+    box.PaintPicture(Form2::Picture2(3), 0, 0, 80, 20);
+    box.Cls();
+    EXPECT_EQ(box.image().pixel(5, 5), qRgb(10, 20, 30));
+
+    // A 39 x 39 tile face stretched into a 40 x 40 cell covers it exactly, edge pixels included.
+    box.PaintPicture(Form2::Picture1(0), 40, 40, 40, 40);
+    const QImage& face = pictures.picture(Form2::Picture1(0));
+    EXPECT_EQ(box.image().pixel(40, 40), face.pixel(0, 0));
+    EXPECT_EQ(box.image().pixel(79, 79), face.pixel(38, 38));
+    EXPECT_EQ(box.image().pixel(80, 80), qRgb(10, 20, 30));
+
+    // The time bar shifted left shows only its first pixels.
+    PictureBox bar(pictures, QSize(450, 10));
+    bar.setBackColor(Qt::black);
+    bar.Cls();
+    bar.PaintPicture(Form2::Picture4, 3 * 11 - 450, 0, 450, 10);
+    EXPECT_NE(bar.image().pixel(32, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(bar.image().pixel(33, 5), qRgb(0, 0, 0));
+}
+
+TEST(PictureBox, LinkPiecesArePaintedInTheLinkColour) {
+    Form2Pictures pictures;
+    PictureBox box(pictures, QSize(640, 480));
+    box.Cls();
+    box.PaintPicture(Form2::Picture2(0), 100, 100, 25, 10);
+    EXPECT_EQ(box.image().pixel(100, 100), qRgb(116, 58, 249));
+    EXPECT_EQ(box.image().pixel(124, 109), qRgb(116, 58, 249));
+}
+
+TEST(ClassicTimer, EnablingStartsAndAZeroIntervalNeverFires) {
+    ClassicTimer timer(0);
+    int ticks = 0;
+    QObject::connect(&timer, &ClassicTimer::timeout, [&ticks] { ++ticks; });
+    timer.setEnabled(true);
+    QCoreApplication::processEvents();
+    QThread::msleep(20);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 0);
+    timer.setInterval(5);
+    QThread::msleep(30);
+    QCoreApplication::processEvents();
+    EXPECT_GE(ticks, 1);
+    timer.setEnabled(false);
+    const int stopped = ticks;
+    QThread::msleep(30);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST(AppFile, OneSeparatorWhateverTheFolderEndsWith) {
+    EXPECT_EQ(appFile("/opt/q", "help.html"), "/opt/q/help.html");
+    EXPECT_EQ(appFile("/opt/q/", "help.html"), "/opt/q/help.html");
+    EXPECT_EQ(appFile("/opt/q\\", "\\hit.wav"), "/opt/q/hit.wav");
+    EXPECT_EQ(appFile("/opt/q", "/hit.wav"), "/opt/q/hit.wav");
+}
+
+}  // namespace
+}  // namespace quorvane::ui

@@ -1,0 +1,33 @@
+// A window timer with the classic rules: enabling starts a fresh interval, changing the interval
+// of a running timer restarts it, and an interval of 0 never fires.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include "engine/window.h"
+
+namespace quorvane::ui {
+
+class ClassicTimer : public QObject, public Timer {
+    Q_OBJECT
+  public:
+    explicit ClassicTimer(int interval, QObject* parent = nullptr);
+
+    void setEnabled(bool enabled) override;
+    void setInterval(int milliseconds) override;
+    bool isEnabled() const override { return enabled_; }
+    int interval() const override { return interval_; }
+
+  signals:
+    void timeout();
+
+  private:
+    void apply();
+
+    QTimer timer_;
+    bool enabled_ = false;
+    int interval_;
+};
+
+}  // namespace quorvane::ui

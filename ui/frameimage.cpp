@@ -1,0 +1,63 @@
+#include "frameimage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quorvane::ui {
+
+FrameImage::FrameImage(QImage hover, QImage pressed, QWidget* parent)
+    : QWidget(parent), hover_(std::move(hover)), pressed_(std::move(pressed)) {
+    setMouseTracking(true);
+}
+
+void FrameImage::show(const QImage* picture) {
+    shown_ = picture;
+    update();
+}
+
+void FrameImage::pointerMoved() {
+    if (tag_.isEmpty()) {
+        show(&hover_);
+        tag_ = QStringLiteral("1");
+    }
+}
+
+void FrameImage::buttonPressed() {
+    show(&pressed_);
+}
+
+void FrameImage::buttonReleased() {
+    show(nullptr);
+    tag_.clear();
+}
+
+void FrameImage::clearHover() {
+    if (!tag_.isEmpty()) {
+        show(nullptr);
+        tag_.clear();
+    }
+}
+
+void FrameImage::paintEvent(QPaintEvent*) {
+    if (shown_ != nullptr) {
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), *shown_);
+    }
+}
+
+void FrameImage::mouseMoveEvent(QMouseEvent*) {
+    pointerMoved();
+}
+
+void FrameImage::mousePressEvent(QMouseEvent*) {
+    buttonPressed();
+}
+
+void FrameImage::mouseReleaseEvent(QMouseEvent* event) {
+    buttonReleased();
+    if (rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+}  // namespace quorvane::ui

@@ -1,0 +1,98 @@
+#include "picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdlib>
+
+#include "form2.h"
+
+namespace quorvane::ui {
+
+PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), image_(size, QImage::Format_RGB32) {
+    setFixedSize(size);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    image_.fill(backColor_);
+}
+
+void PictureBox::setPicture(const QImage& picture) {
+    picture_ = picture;
+}
+
+void PictureBox::setBackColor(QColor colour) {
+    backColor_ = colour;
+}
+
+void PictureBox::Cls() {
+    image_.fill(backColor_);
+    if (!picture_.isNull()) {
+        QPainter painter(&image_);
+        painter.drawImage(QPoint(0, 0), picture_);
+    }
+    update();
+}
+
+void PictureBox::PaintPicture(Form2Picture picture, int x, int y, int w, int h) {
+    const QImage& source = pictures_.picture(picture);
+    if (source.isNull() || w <= 0 || h <= 0) {
+        return;
+    }
+    QPainter painter(&image_);
+    // A plain copy stretched pixel by pixel, never smoothed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(x, y, w, h), source);
+    update(QRect(x, y, w, h));
+}
+
+void PictureBox::Line(int x1, int y1, int x2, int y2, Colour colour) {
+    const QRgb rgb =
+        qRgb(static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),
+             static_cast<int>((colour >> 16U) & 0xFFU));
+    drawLineExcludingEnd(image_, x1, y1, x2, y2, rgb);
+    update(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2), std::max(y1, y2))));
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), image_, event->rect());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    emit mouseDown(event->button(), event->position());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseUp(event->button(), event->position());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMove(event->buttons(), event->position());
+}
+
+void drawLineExcludingEnd(QImage& image, int x1, int y1, int x2, int y2, QRgb colour) {
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int error = dx + dy;
+    int x = x1;
+    int y = y1;
+    while (x != x2 || y != y2) {
+        if (image.rect().contains(x, y)) {
+            image.setPixel(x, y, colour);
+        }
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+}  // namespace quorvane::ui
