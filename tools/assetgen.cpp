@@ -697,9 +697,9 @@ std::vector<double> clickSound() {
         seed = seed * 1664525u + 1013904223u;
         const double noise = (static_cast<double>(seed >> 8) / 8388608.0 - 1.0);
         const double end = std::min(1.0, (0.05 - t) / 0.005);
-        out[i] = end * (0.8 * std::sin(2 * std::numbers::pi * 1750 * t) * std::exp(-t / 0.007) +
-                        0.5 * std::sin(2 * std::numbers::pi * 880 * t) * std::exp(-t / 0.012) +
-                        0.35 * noise * std::exp(-t / 0.0015));
+        out[i] = end * (0.8 * std::sin(2 * std::numbers::pi * 1750 * t) * std::exp(-t / 0.010) +
+                        0.5 * std::sin(2 * std::numbers::pi * 880 * t) * std::exp(-t / 0.018) +
+                        0.12 * noise * std::exp(-t / 0.0015));
     }
     return out;
 }
@@ -1016,8 +1016,8 @@ int main(int argc, char** argv) {
     const QImage gameOver =
         makeBanner(QStringLiteral("GAME OVER"), pixelFont(gFonts.latin, 30, true), 0.0, 4.0,
                    QStringLiteral("form2/picture5_0.png"));
-    const QImage cleared = makeBanner(QStringLiteral("恭喜过关"), pixelFont(gFonts.cjk, 32), 1.5,
-                                      10.0, QStringLiteral("form2/picture5_1.png"));
+    const QImage cleared = makeBanner(QStringLiteral("恭喜过关"), pixelFont(gFonts.cjk, 34), 2.2,
+                                      6.0, QStringLiteral("form2/picture5_1.png"));
     const QImage background = makeBackground();
     const QImage skin = makeSkin();
     makeCaptionButtonLooks(skin);
