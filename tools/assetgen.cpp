@@ -1066,7 +1066,8 @@ int main(int argc, char** argv) {
     }
     sheet.newRow();
     for (int i = 0; i < 25; ++i) {
-        sheet.put(faces[static_cast<std::size_t>(i)].scaled(80, 80), QString::number(i), 1);
+        sheet.put(faces[static_cast<std::size_t>(i)].scaled(80, 80),
+                  QStringLiteral("%1 %2").arg(i + 1).arg(QLatin1String(kFruits[i].name)), 1);
     }
     sheet.title(QStringLiteral("Tile faces, selected (indices 25-49)"));
     for (int i = 25; i < 50; ++i) {
