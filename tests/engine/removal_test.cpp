@@ -1,0 +1,141 @@
+#include "engine_fixture.h"
+
+namespace quorvane::testing {
+namespace {
+
+class Removal : public EngineTest {
+  protected:
+    // Two A tiles side by side at (5, 5) and (5, 6), a C pair elsewhere so the board is not dead.
+    void SetUp() override {
+        EngineTest::SetUp();
+        setBoard({"", "", "", "", "....AA", "", "", "", "..CC"});
+        setPick(5, 6);
+    }
+};
+
+TEST_F(Removal, APairGoesAndGivesBackOneTimeUnit) {
+    timeLeft = 10;
+    window.picture3.reset();
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(board[5][5].present, 0);
+    EXPECT_EQ(board[5][6].present, 0);
+    EXPECT_EQ(board[5][5].kind, 1);  // a removed tile leaves its kind behind
+    EXPECT_EQ(board[5][6].kind, 1);
+    EXPECT_EQ(pairsRemoved, 1);
+    EXPECT_EQ(timeLeft, 11);
+    ASSERT_EQ(window.picture3.paints.size(), 1U);
+    EXPECT_EQ(window.picture3.paints[0], (Paint{Form2::Picture4, 3 * 11 - 450, 0, 450, 10}));
+    EXPECT_EQ(window.picture3.clsCount, 0);  // a longer bar covers the shorter one
+    EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
+              (std::array<int, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(pathTop, 1);
+    EXPECT_TRUE(searchIdle());
+    EXPECT_EQ(probeFound, True);
+    EXPECT_EQ(playing, True);
+    EXPECT_EQ(window.sounds, (std::vector<std::string>{"\\hit.wav", "\\and.wav"}));
+}
+
+TEST_F(Removal, TheBoardIsRepaintedWithoutThePair) {
+    ASSERT_TRUE(pressCell(5, 5));
+    // Since the last clear: the two C tiles, then the grid (and the press's own grid after it).
+    EXPECT_EQ(window.picture1.paints, (std::vector<Paint>{{Form2::Picture1(2), 80, 320, 40, 40},
+                                                          {Form2::Picture1(2), 120, 320, 40, 40}}));
+    ASSERT_EQ(window.picture1.lines.size(), 56U);
+    EXPECT_EQ(window.picture1.lines[0].x2, 600);
+    EXPECT_EQ(window.picture1.lines[12].y2, 440);
+}
+
+TEST_F(Removal, TimeNeverRisesAboveOneHundredFifty) {
+    timeLeft = 150;
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(timeLeft, 150);
+    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
+}
+
+TEST_F(Removal, ARemovalAtZeroTimeKeepsTheLevelGoing) {
+    timeLeft = 0;
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(timeLeft, 1);
+    window.tickTimer2();
+    EXPECT_EQ(timeLeft, 0);
+    EXPECT_EQ(playing, True);
+    EXPECT_EQ(levelOver, False);
+}
+
+TEST_F(Removal, AProbeOnlyReportsTheLink) {
+    setPick(5, 5);
+    prevPickRow = 5;
+    prevPickCol = 6;
+    removeOnLink = False;
+    probeFound = False;
+    window.picture1.reset();
+    probeLink(5, 5, kRight);
+    EXPECT_EQ(probeFound, True);
+    EXPECT_EQ(board[5][5].present, 1);
+    EXPECT_EQ(board[5][6].present, 1);
+    EXPECT_EQ(pairsRemoved, 0);
+    EXPECT_EQ(timeLeft, 150);
+    EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
+              (std::array<int, 4>{5, 5, 5, 6}));
+    EXPECT_TRUE(searchIdle());
+    EXPECT_TRUE(window.sounds.empty());
+    EXPECT_TRUE(window.picture1.paints.empty());
+    EXPECT_EQ(window.waits, 0);
+}
+
+// Lays a path on the stack by hand and hands it to the removal, as the search would.
+void handOver(const std::vector<PathStep>& path) {
+    resetSearch();
+    for (const PathStep& s : path) {
+        pathStack[pathTop++] = s;
+    }
+    removePair(pickRow, pickCol, prevPickRow, prevPickCol);
+}
+
+// The removal judges the path it is handed, whatever the kinds: here the previous pick (5, 5) is
+// of another kind than the pick (3, 3), so a path the removal turns down is not found again by
+// the search it resumes, and nothing goes.
+class HandedPath : public Removal {
+  protected:
+    void SetUp() override {
+        Removal::SetUp();
+        setBoard({"", "", "..A", "", "....B", "", "", "", "..CC"});
+        setPick(3, 3);
+        prevPickRow = 5;
+        prevPickCol = 5;
+    }
+};
+
+TEST_F(HandedPath, TwoDirectionChangesEndingInTheTargetAreTaken) {
+    handOver(
+        {{3, 3, kRight, 0, 0}, {3, 4, kRight, 0, 0}, {3, 5, kDown, 1, 1}, {4, 5, kDown, 0, 1}});
+    EXPECT_EQ(pairsRemoved, 1);
+    EXPECT_EQ(board[3][3].present, 0);
+    EXPECT_EQ(board[5][5].present, 0);
+}
+
+TEST_F(HandedPath, ThreeDirectionChangesAreTurnedDown) {
+    handOver({{3, 3, kRight, 0, 0},
+              {3, 4, kRight, 0, 0},
+              {3, 5, kRight, 0, 0},
+              {3, 6, kDown, 0, 0},
+              {4, 6, kLeft, 0, 0},
+              {4, 5, kDown, 1, 3}});
+    EXPECT_EQ(pairsRemoved, 0);
+    EXPECT_EQ(board[3][3].present, 1);
+    EXPECT_EQ(board[5][5].present, 1);
+    EXPECT_EQ(window.waits, 0);
+    EXPECT_TRUE(searchIdle());
+    EXPECT_EQ(pathTop, 1);
+}
+
+TEST_F(HandedPath, ALastStepThatMissesThePicksCountsAsAnotherBend) {
+    handOver(
+        {{3, 3, kRight, 0, 0}, {3, 4, kRight, 0, 0}, {3, 5, kDown, 1, 1}, {4, 5, kRight, 0, 1}});
+    EXPECT_EQ(pairsRemoved, 0);
+    EXPECT_EQ(board[3][3].present, 1);
+    EXPECT_EQ(board[5][5].present, 1);
+}
+
+}  // namespace
+}  // namespace quorvane::testing
