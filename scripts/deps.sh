@@ -9,7 +9,8 @@ packages=(
   libqt6opengl6-dev libqt6svg6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils python3
-  xfonts-wqy fonts-arphic-uming fonts-noto-color-emoji
+  dpkg-dev appstream desktop-file-utils
+  xfonts-wqy fonts-arphic-uming fonts-noto-color-emoji fonts-dejavu-core
 )
 
 missing=()

@@ -98,7 +98,7 @@ class Screen:
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
     def shot(self, save_as=None):
-        data = self.run(["import", "-window", "root", "ppm:-"]).stdout
+        data = self.run(["import", "-window", "root", "-depth", "8", "ppm:-"]).stdout
         if save_as:
             self.run(["import", "-window", "root", save_as])
         return Picture(data)
@@ -129,6 +129,8 @@ class Picture:
             pos = end
         pos += 1
         self.width, self.height = int(parts[1]), int(parts[2])
+        if int(parts[3]) != 255:
+            raise Failure("screenshots must have 8 bits per channel")
         self.pixels = data[pos:]
 
     def pixel(self, x, y):
@@ -158,10 +160,19 @@ class Game:
             [self.program], env=self.screen.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE
         )
         self.window = self.screen.wait_window()
-        time.sleep(0.8)  # let the first frame land
         x, y, _, _ = self.screen.geometry(self.window)
         self.origin = (x, y)
-        return self
+        # The first frame has landed when the title band and the board's first tile show.
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            picture = self.screen.shot()
+            if picture.pixel(x + 20, y + 20) != (0, 0, 0) and picture.pixel(
+                x + BOARD_ORIGIN[0] + 60, y + BOARD_ORIGIN[1] + 60
+            ) != (0, 0, 0):
+                time.sleep(0.3)
+                return self
+            time.sleep(0.1)
+        raise Failure("the window was never painted")
 
     def at(self, x, y):
         return self.origin[0] + x, self.origin[1] + y
@@ -217,7 +228,7 @@ def main():
         started = time.time()
         game = Game(screen, program).start()
         games.append(game)
-        print("# window after %.2f s" % (time.time() - started))
+        print("# first frame after %.2f s" % (time.time() - started))
         x, y, w, h = screen.geometry(game.window)
         check((w, h) == WINDOW_SIZE, "window is 759 x 569 (got %d x %d)" % (w, h))
         centred = ((SCREEN[0] - w) // 2, (SCREEN[1] - h) // 2)

@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+"""Measures the real program under Xvfb against a bare Qt window of the same size.
+
+Usage: measure.py GAME BARE_WINDOW [RUNS]
+Prints start to first frame, resident memory after start and while playing, and CPU time while
+idle in a running level and across link holds.
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tests", "e2e"))
+import e2e  # noqa: E402
+
+TICKS = os.sysconf("SC_CLK_TCK")
+
+
+def rss_kib(pid):
+    with open("/proc/%d/status" % pid) as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def cpu_seconds(pid):
+    with open("/proc/%d/stat" % pid) as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / TICKS
+
+
+def start_to_window(screen, program, name):
+    started = time.monotonic()
+    process = subprocess.Popen([program], env=screen.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    while not screen.windows(name):
+        time.sleep(0.005)
+        if time.monotonic() - started > 30:
+            raise e2e.Failure("no window from " + program)
+    return process, time.monotonic() - started
+
+
+def main():
+    game, bare = sys.argv[1], sys.argv[2]
+    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 5
+    workdir = tempfile.mkdtemp(prefix="quorvane-measure-")
+    screen = e2e.Screen(workdir)
+    try:
+        results = {}
+        for label, program, name in (("game", game, "^Quorvane "), ("bare", bare, "^Bare ")):
+            times, memory = [], []
+            for _ in range(runs):
+                process, seconds = start_to_window(screen, program, name)
+                time.sleep(1.0)
+                times.append(seconds)
+                memory.append(rss_kib(process.pid))
+                process.kill()
+                process.wait()
+            results[label] = (statistics.median(times), statistics.median(memory))
+            print("%s: start to window %.0f ms (median of %d), RSS after start %.1f MiB"
+                  % (label, results[label][0] * 1000, runs, results[label][1] / 1024))
+        print("ratio game/bare: start %.2f, memory %.2f"
+              % (results["game"][0] / results["bare"][0], results["game"][1] / results["bare"][1]))
+
+        play = e2e.Game(screen, game).start()
+        pid = play.process.pid
+        before = cpu_seconds(pid)
+        time.sleep(10)
+        idle = cpu_seconds(pid) - before
+        print("game: CPU while idle in a running level: %.2f%% of one core (10 s)" % (idle * 10))
+
+        holds = 0
+        busy = 0.0
+        for _ in range(6):
+            pair = e2e.find_linkable_pair(play, screen.shot())
+            if pair is None:
+                break
+            before = cpu_seconds(pid)
+            play.click_cell(*pair[0])
+            play.click_cell(*pair[1])
+            time.sleep(0.45)
+            busy += cpu_seconds(pid) - before
+            holds += 1
+            time.sleep(0.3)
+        if holds:
+            print("game: CPU across a press pair and its 0.4 s link hold: %.0f ms per removal (%d removals)"
+                  % (busy * 1000 / holds, holds))
+        print("game: RSS while playing %.1f MiB" % (rss_kib(pid) / 1024))
+        play.kill()
+    finally:
+        screen.close()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
