@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
+#include <utility>
 #include <vector>
 
 #include "engine/engine.h"
@@ -12,6 +14,10 @@
 #include "link_oracle.h"
 
 namespace quorvane::testing {
+
+inline bool isFlag(flag f) {
+    return f == True || f == False;
+}
 
 class EngineTest : public ::testing::Test {
   protected:
@@ -51,6 +57,73 @@ class EngineTest : public ::testing::Test {
         pickCol = static_cast<int16>(col);
     }
 
+    // The invariants that hold between any two events of a level: every removed pair took two
+    // tiles, every kind is on the board an even number of times, the search is idle, the flags
+    // hold only True or False and the ring stays empty.
+    void expectConsistent() {
+        ASSERT_EQ(tilesOnBoard() + 2 * pairsRemoved, kInnerCells);
+        for (int count : tilesPerKind()) {
+            ASSERT_EQ(count % 2, 0);
+        }
+        ASSERT_TRUE(searchIdle());
+        ASSERT_EQ(pathTop, 1);
+        for (flag f : {playing, levelOver, paused, removeOnLink, probeFound}) {
+            ASSERT_TRUE(isFlag(f));
+        }
+        ASSERT_EQ(removeOnLink, True);
+        ASSERT_FALSE(holdingLink);
+        for (int c = 1; c <= kCols; ++c) {
+            ASSERT_EQ(board[1][c].present + board[12][c].present, 0);
+        }
+        for (int r = 1; r <= kRows; ++r) {
+            ASSERT_EQ(board[r][1].present + board[r][16].present, 0);
+        }
+    }
+
+    // Plays the level on the board to its end as a player would, through presses and hints only:
+    // presses a linkable pair (or now and then takes a hint), and when nothing links takes a hint
+    // or presses two tiles so the board is reshuffled. The clock ticks every third move and once
+    // inside every link hold. Returns the number of moves.
+    int playOut(unsigned seed) {
+        std::mt19937 rng(seed);
+        window.duringHold = [this](int wait) {
+            if (wait == 1) {
+                window.tickTimer2();
+            }
+        };
+        int moves = 0;
+        while (levelOver != True && moves < 2000) {
+            ++moves;
+            std::vector<std::pair<Pos, Pos>> linkable;
+            for (const auto& pair : sameKindPairs()) {
+                if (oracleLinks(pair.first, pair.second)) {
+                    linkable.push_back(pair);
+                }
+            }
+            if (hintsLeft > 0 && (linkable.empty() || rng() % 6 == 0)) {
+                useHint();
+            } else if (!linkable.empty()) {
+                const auto [a, b] = linkable[rng() % linkable.size()];
+                pressCell(static_cast<int16>(a.row), static_cast<int16>(a.col));
+                pressCell(static_cast<int16>(b.row), static_cast<int16>(b.col));
+            } else {
+                const auto pairs = sameKindPairs();
+                pressCell(static_cast<int16>(pairs[0].first.row),
+                          static_cast<int16>(pairs[0].first.col));
+                pressCell(static_cast<int16>(pairs[0].second.row),
+                          static_cast<int16>(pairs[0].second.col));
+            }
+            if (moves % 3 == 0) {
+                window.tickTimer2();
+            }
+            expectConsistent();
+            if (::testing::Test::HasFatalFailure()) {
+                break;
+            }
+        }
+        return moves;
+    }
+
     FakeWindow window;
     bool holdRecorded = false;
     std::vector<PathStep> heldPath;
@@ -64,10 +137,6 @@ inline std::vector<std::array<int, 3>> cellsAndDirs(const std::vector<PathStep>&
         out.push_back({s.row, s.col, s.dir});
     }
     return out;
-}
-
-inline bool isFlag(flag f) {
-    return f == True || f == False;
 }
 
 }  // namespace quorvane::testing

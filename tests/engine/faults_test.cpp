@@ -1,0 +1,173 @@
+#include "engine_fixture.h"
+
+namespace quorvane::testing {
+namespace {
+
+// A dead board of 126 tiles, seven pairs already taken, with kind 25 at (11, 15). Every random
+// draw is 0, so a reshuffle fills the cells from number 2 (row 2, column 3) on, lowest kind
+// first: the 126 tiles end at (11, 2), kind 25 last, and row 11 from column 3 on is left empty.
+class EmptiedCell : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        setDeadFullBoard();
+        ASSERT_EQ(emptyPairsKeepingDead(7), 7);
+        swapKindNames({11, 15}, 25);
+        ASSERT_TRUE(boardIsDead());
+        pairsRemoved = 7;
+        window.randomValues = {0.0F};
+    }
+
+    // After the reshuffle (11, 15) is empty but remembers kind 25, and (10, 15) right above it
+    // holds a 25. The cell picked before must not be linked: nothing may go.
+    void pressNextToTheEmptiedPick() {
+        ASSERT_EQ((Pos{pickRow, pickCol}), (Pos{11, 15}));
+        ASSERT_EQ(board[11][15].present, 0);
+        ASSERT_EQ(board[11][15].kind, 25);
+        ASSERT_EQ(board[10][15].present, 1);
+        ASSERT_EQ(board[10][15].kind, 25);
+        window.sounds.clear();
+        ASSERT_TRUE(pressCell(10, 15));
+        EXPECT_EQ(board[10][15].present, 1);
+        EXPECT_EQ(pairsRemoved, 7);
+        EXPECT_EQ(window.sounds, std::vector<std::string>{"\\hit.wav"});
+        expectConsistent();
+        window.randomValues.clear();
+        playOut(3);
+        EXPECT_EQ(pairsRemoved, 70);
+        EXPECT_EQ(tilesOnBoard(), 0);
+        EXPECT_EQ(levelOver, True);
+    }
+};
+
+TEST_F(EmptiedCell, APressAfterAReshuffleNeverLinksToAnEmptiedPick) {
+    ASSERT_TRUE(pressCell(11, 15));  // dead board: reshuffled before this press's search
+    EXPECT_EQ(window.picture1.clsCount, 1);
+    EXPECT_EQ(pairsRemoved, 7);
+    pressNextToTheEmptiedPick();
+}
+
+TEST_F(EmptiedCell, APressAfterAHintThatReshuffledNeverLinksToAnEmptiedPick) {
+    useHint();  // nothing links: costs a hint, reshuffles, leaves the pick on (11, 15)
+    EXPECT_EQ(hintsLeft, 2);
+    EXPECT_EQ(window.picture1.clsCount, 1);
+    pressNextToTheEmptiedPick();
+}
+
+class LinkHold : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        setBoard({"", "", "", "", "....AA", "", "", "", "..CC"});
+        setPick(5, 6);
+    }
+};
+
+TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
+    window.duringHold = [](int wait) {
+        if (wait != 1) {
+            return;
+        }
+        EXPECT_FALSE(pressCell(9, 3));
+        useHint();
+        EXPECT_EQ(hintsLeft, 3);
+        countdownTick();
+        EXPECT_EQ(timeLeft, 149);
+        togglePause();
+        EXPECT_EQ(paused, True);
+    };
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(board[5][5].present, 0);
+    EXPECT_EQ(board[9][3].present, 1);
+    EXPECT_EQ((Pos{prevPickRow, prevPickCol}), (Pos{1, 1}));
+    EXPECT_EQ(timeLeft, 150);
+    EXPECT_EQ(pairsRemoved, 1);
+    EXPECT_EQ(window.waits, 2);
+    EXPECT_FALSE(holdingLink);
+    // The removal carried on: the board is painted again over the pause banner.
+    EXPECT_EQ(paused, True);
+    EXPECT_EQ(window.picture1.paints.size(), 2U);
+}
+
+TEST_F(LinkHold, ALevelDealtDuringTheHoldKeepsAllItsTiles) {
+    std::size_t barPaintsAfterDeal = 0;
+    window.duringHold = [this, &barPaintsAfterDeal](int wait) {
+        if (wait == 1) {
+            startLevel();  // the restart button
+            barPaintsAfterDeal = window.picture3.paints.size();
+        }
+    };
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(tilesOnBoard(), 140);
+    EXPECT_EQ(pairsRemoved, 0);
+    EXPECT_EQ(timeLeft, 150);
+    EXPECT_EQ(window.picture3.paints.size(), barPaintsAfterDeal);
+    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
+    EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
+              (std::array<int, 4>{1, 1, 1, 1}));
+    EXPECT_FALSE(window.timer1.enabled);
+    expectConsistent();
+}
+
+TEST_F(LinkHold, ALevelDealtAfterATimeOutDuringTheHoldKeepsAllItsTiles) {
+    timeLeft = 0;
+    window.duringHold = [this](int wait) {
+        if (wait == 1) {
+            window.tickTimer2();
+            ASSERT_EQ(levelOver, True);
+            startLevel();  // the next-level link offered after the time-out
+        }
+    };
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(tilesOnBoard(), 140);
+    EXPECT_EQ(pairsRemoved, 0);
+    EXPECT_EQ(timeLeft, 150);
+    EXPECT_EQ(playing, True);
+    expectConsistent();
+}
+
+TEST_F(LinkHold, AHintWhoseLevelIsDealtAgainCostsTheNewLevelNothing) {
+    level = 2;
+    window.duringHold = [](int wait) {
+        if (wait == 1) {
+            startLevel();
+        }
+    };
+    useHint();
+    EXPECT_EQ(hintsLeft, 9);
+    EXPECT_EQ(window.xpButton5.caption, "求助 9");
+    EXPECT_EQ(tilesOnBoard(), 140);
+    expectConsistent();
+}
+
+TEST_F(LinkHold, ATimeOutDuringTheHoldStillTakesThePairOverTheBanner) {
+    timeLeft = 0;
+    window.duringHold = [this](int wait) {
+        if (wait == 1) {
+            window.tickTimer2();
+        }
+    };
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(levelOver, True);
+    EXPECT_EQ(board[5][5].present, 0);
+    EXPECT_EQ(pairsRemoved, 1);
+    EXPECT_EQ(timeLeft, 1);
+    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 3 - 450, 0, 450, 10}));
+    EXPECT_EQ(window.picture1.paints.size(), 2U);  // the two C tiles, no banner
+    EXPECT_EQ(window.label4.caption, "继续游戏");
+    EXPECT_TRUE(window.label4.visible);
+}
+
+TEST_F(LinkHold, AWindowGoingAwayDropsTheRemoval) {
+    window.abandonWaits = true;
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(board[5][5].present, 1);
+    EXPECT_EQ(board[5][6].present, 1);
+    EXPECT_EQ(window.waits, 1);
+    EXPECT_TRUE(searchIdle());
+    EXPECT_EQ(pathTop, 1);
+    EXPECT_FALSE(holdingLink);
+}
+
+}  // namespace
+}  // namespace quorvane::testing
