@@ -1,0 +1,185 @@
+// xpbutton-gallery: every face style in every shape, in one chosen state, to look at.
+//
+//   xpbutton-gallery [--state normal|hover|pressed|checked|disabled|default]
+//                    [--picture] [--gradient] [--design]
+//
+// The controls at the top switch the same things while it runs.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "widgets/modqmtimer.h"
+#include "widgets/xpbutton.h"
+
+using qm::XPButton;
+
+namespace {
+
+// A small bitmap with a magenta background, which the button drops as its transparent colour.
+QImage MakePicture() {
+    QImage img(16, 16, QImage::Format_RGB32);
+    img.fill(qRgb(255, 0, 255));
+    QPainter p(&img);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 120, 220));
+    p.drawEllipse(QRect(1, 1, 14, 14));
+    p.setBrush(QColor(250, 200, 40));
+    p.drawRect(QRect(5, 5, 6, 6));
+    return img;
+}
+
+// The container: it decides design or run mode and which buttons look like the default one.
+class Board : public QWidget, public qm::XPAmbient {
+  public:
+    bool design = false;
+    bool defaultLook = false;
+
+    qm::OleColor BackColor(const XPButton&) const override { return qm::kButtonFace; }
+    QString DisplayName(const XPButton& b) const override { return b.objectName(); }
+    bool UserMode(const XPButton&) const override { return !design; }
+    bool DisplayAsDefault(const XPButton&) const override { return defaultLook; }
+};
+
+class Gallery : public QWidget {
+  public:
+    Gallery(const QString& state, bool picture, bool gradient, bool design) {
+        auto* top = new QHBoxLayout;
+        states_ = new QComboBox;
+        states_->addItems({"normal", "hover", "pressed", "checked", "disabled", "default"});
+        states_->setCurrentText(state);
+        picture_ = new QCheckBox("picture");
+        picture_->setChecked(picture);
+        gradient_ = new QCheckBox("gradient");
+        gradient_->setChecked(gradient);
+        design_ = new QCheckBox("design mode");
+        design_->setChecked(design);
+        top->addWidget(new QLabel("state:"));
+        top->addWidget(states_);
+        top->addWidget(picture_);
+        top->addWidget(gradient_);
+        top->addWidget(design_);
+        top->addStretch();
+
+        board_ = new Board;
+        board_->setAutoFillBackground(true);
+        auto* grid = new QGridLayout(board_);
+        grid->setSpacing(8);
+        const char* shapes[] = {"rect",    "left /",    "right /",  "both /",
+                                "ellipse", "ellipse 5", "ellipse 6"};
+        for (int shape = 0; shape < 7; ++shape) {
+            grid->addWidget(new QLabel(shapes[shape]), 0, shape + 1, Qt::AlignCenter);
+        }
+        for (int style = 0; style < 8; ++style) {
+            grid->addWidget(new QLabel(QString("style %1").arg(style)), style + 1, 0);
+            for (int shape = 0; shape < 7; ++shape) {
+                auto* b = new XPButton(board_);
+                b->setObjectName(QString("b%1%2").arg(style).arg(shape));
+                b->setFixedSize(shape >= 4 ? 96 : 96, 32);
+                grid->addWidget(b, style + 1, shape + 1);
+                buttons_.push_back({b, style, shape});
+            }
+        }
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(top);
+        layout->addWidget(board_);
+
+        auto apply = [this] { Apply(); };
+        connect(states_, &QComboBox::currentTextChanged, this, apply);
+        connect(picture_, &QCheckBox::toggled, this, apply);
+        connect(gradient_, &QCheckBox::toggled, this, apply);
+        connect(design_, &QCheckBox::toggled, this, apply);
+    }
+
+    void Apply() {
+        const QString state = states_->currentText();
+        board_->design = design_->isChecked();
+        board_->defaultLook = state == "default";
+        static const QImage pic = MakePicture();
+        for (auto& [b, style, shape] : buttons_) {
+            // Start each button over so that no state of the previous choice stays behind.
+            qm::PropertySection fresh;
+            b->ReadProperties(fresh);
+            b->DelayDrawing(true);
+            b->setCaption(QString::fromUtf8("按钮 &Go"));
+            b->setButtonStyle(style);
+            b->setButtonShape(shape);
+            if (picture_->isChecked()) {
+                b->setPicture(qm::XPPicture::FromImage(pic));
+            }
+            if (gradient_->isChecked()) {
+                b->setGradientColor(qm::Rgb(120, 170, 230));
+                b->setGradientMode(1 + (style % 4));
+            }
+            if (state == "checked") {
+                b->setMode(1);
+                b->setValue(true);
+            }
+            if (state == "disabled") {
+                b->setEnabled(false);
+            }
+            b->DelayDrawing(false);
+            b->AmbientChanged("DisplayAsDefault");
+            b->AmbientChanged("BackColor");
+            if (state == "hover" || state == "pressed") {
+                const QPointF at(b->width() / 2.0, b->height() / 2.0);
+                QMouseEvent move(QEvent::MouseMove, at, b->mapToGlobal(at), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(b, &move);
+                // Hold the hover: the cursor is really elsewhere, so the timer would end it.
+                qm::modQmTimer::KillTimer(b, qm::modQmTimer::kHoverTimerId);
+                if (state == "pressed") {
+                    QMouseEvent press(QEvent::MouseButtonPress, at, b->mapToGlobal(at),
+                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(b, &press);
+                }
+            }
+        }
+    }
+
+  private:
+    struct Entry {
+        XPButton* button;
+        int style;
+        int shape;
+    };
+    QComboBox* states_;
+    QCheckBox* picture_;
+    QCheckBox* gradient_;
+    QCheckBox* design_;
+    Board* board_;
+    std::vector<Entry> buttons_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("XPButton gallery");
+    QFont::insertSubstitution(QString::fromUtf8("宋体"), "WenQuanYi Bitmap Song");
+    QFont::insertSubstitution(QString::fromUtf8("宋体"), "AR PL UMing CN");
+    QApplication::setFont(QFont(QString::fromUtf8("宋体"), 9));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption(
+        {"state", "normal, hover, pressed, checked, disabled or default", "state", "normal"});
+    parser.addOption({"picture", "show a 16-pixel picture on every button"});
+    parser.addOption({"gradient", "give every button a gradient face"});
+    parser.addOption({"design", "the container is in design mode"});
+    parser.process(app);
+
+    Gallery g(parser.value("state"), parser.isSet("picture"), parser.isSet("gradient"),
+              parser.isSet("design"));
+    g.setWindowTitle("XPButton gallery");
+    g.show();
+    g.Apply();
+    return QApplication::exec();
+}

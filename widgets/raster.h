@@ -1,0 +1,58 @@
+// Pixel-exact drawing primitives for the button's off-screen buffer.
+//
+// QPainter's lines and polygon regions differ from the classic raster rules in the end points and
+// edge pixels, and the outline of the button must match them to the pixel. These routines write
+// straight into a QImage (Format_RGB32) and honour an optional convex clip (one span per row).
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRegion>
+#include <vector>
+
+namespace qm::raster {
+
+// The pixels of a polygon by the top-left rule: pixel (x, y) belongs to it when the point (x, y)
+// lies inside, or on a left or top edge (even-odd fill). A rectangle polygon (0,0)-(w,h) thus
+// yields exactly w x h pixels.
+QRegion PolygonRegion(const std::vector<QPoint>& points);
+
+// An elliptic region inscribed in the box left..right-1 by top..bottom-1.
+QRegion EllipseRegion(int left, int top, int right, int bottom);
+
+enum class Pen { Solid, Dot };
+
+class Canvas {
+  public:
+    explicit Canvas(QImage& image);
+
+    // Restricts fills and lines to a region; only its outer span per row is used, which is exact
+    // for the convex (elliptic) clips the button needs.
+    void SetClip(const QRegion& region);
+    void ClearClip() { clip_.clear(); }
+    bool HasClip() const { return !clip_.empty(); }
+
+    // Fills left..right-1 by top..bottom-1, like FillRect.
+    void FillRect(int left, int top, int right, int bottom, QRgb color);
+    void SetPixel(int x, int y, QRgb color);
+    // A line from a to b that leaves out b, as LineTo does. Dot pens draw 3 pixels on, 3 off.
+    void Line(QPoint a, QPoint b, QRgb color, Pen pen = Pen::Solid);
+    // The dotted focus rectangle: every other pixel of the frame left..right-1 by top..bottom-1
+    // inverted.
+    void FocusRect(int left, int top, int right, int bottom);
+
+    int Width() const { return w_; }
+    int Height() const { return h_; }
+
+  private:
+    bool Visible(int x, int y) const;
+    QRgb* Row(int y) { return reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_); }
+
+    uchar* bits_;
+    qsizetype bytesPerLine_;
+    int w_;
+    int h_;
+    std::vector<std::pair<int, int>> clip_;  // per row [x0, x1); empty means no clip
+};
+
+}  // namespace qm::raster

@@ -1,0 +1,425 @@
+// Mouse, keyboard, focus and hover; command, check and option behaviour; option groups.
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QShortcutEvent>
+#include <vector>
+
+#include "widgets/modqmtimer.h"
+#include "widgets/xpbutton.h"
+
+namespace qm {
+
+namespace {
+
+qint16 ButtonCode(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+qint16 ButtonsCode(Qt::MouseButtons b) {
+    return static_cast<qint16>(((b & Qt::LeftButton) ? 1 : 0) | ((b & Qt::RightButton) ? 2 : 0) |
+                               ((b & Qt::MiddleButton) ? 4 : 0));
+}
+
+qint16 ShiftCode(Qt::KeyboardModifiers m) {
+    return static_cast<qint16>(((m & Qt::ShiftModifier) ? 1 : 0) |
+                               ((m & Qt::ControlModifier) ? 2 : 0) |
+                               ((m & Qt::AltModifier) ? 4 : 0));
+}
+
+// Qt key to the classic virtual-key code the key events carry.
+qint16 VirtualKey(int key) {
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9) ||
+        key == Qt::Key_Space) {
+        return static_cast<qint16>(key);
+    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
+        return static_cast<qint16>(112 + (key - Qt::Key_F1));
+    }
+    switch (key) {
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Shift:
+            return 16;
+        case Qt::Key_Control:
+            return 17;
+        case Qt::Key_Alt:
+            return 18;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return 9;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Delete:
+            return 46;
+        case Qt::Key_Insert:
+            return 45;
+        case Qt::Key_Home:
+            return 36;
+        case Qt::Key_End:
+            return 35;
+        case Qt::Key_PageUp:
+            return 33;
+        case Qt::Key_PageDown:
+            return 34;
+        default:
+            return static_cast<qint16>(key & 0x7FFF);
+    }
+}
+
+bool IsArrow(qint16 vk) {
+    return vk >= 37 && vk <= 40;
+}
+
+// Repeat count 1 and the keyboard scan code of each arrow key.
+quint32 ArrowScanCode(qint16 vk) {
+    switch (vk) {
+        case 37:
+            return 0x4B;
+        case 38:
+            return 0x48;
+        case 39:
+            return 0x4D;
+        default:
+            return 0x50;
+    }
+}
+
+QByteArray ObjKey(int index) {
+    return QByteArray::number(index) + "qm_Obj";
+}
+
+}  // namespace
+
+// --- mouse ----------------------------------------------------------------------------------
+
+void XPButton::HandleMouseDown(int button, int shift, QPointF pos) {
+    lastButton_ = static_cast<std::int16_t>(button);
+    if (button == 1) {
+        status_ |= kPressed;
+        held_ = true;
+        suspended_ = false;
+        Refresh();
+        // Qt grabs the mouse for the pressed widget by itself until the release.
+    }
+    emit MouseDown(static_cast<qint16>(button), static_cast<qint16>(shift),
+                   static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+}
+
+void XPButton::mousePressEvent(QMouseEvent* e) {
+    clickAfterDoubleClick_ = true;
+    HandleMouseDown(ButtonCode(e->button()), ShiftCode(e->modifiers()), e->position());
+}
+
+void XPButton::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF pos = e->position();
+    const qint16 buttons = ButtonsCode(e->buttons());
+    const qint16 shift = ShiftCode(e->modifiers());
+    const bool inside = pos.x() >= 0 && pos.y() >= 0 && pos.x() <= width() && pos.y() <= height();
+    if (!hoverActive_ && inside) {
+        status_ |= kHot;
+        emit MouseOnButton(true);
+        modQmTimer::SetProp(this, "qm_ClassID", reinterpret_cast<quintptr>(this));
+        modQmTimer::SetProp(this, "qm_TimerID", modQmTimer::kHoverTimerId);
+        modQmTimer::SetTimer(this, modQmTimer::kHoverTimerId, modQmTimer::kHoverIntervalMs,
+                             &modQmTimer::HoverTimerProc);
+        hoverActive_ = true;
+        suspended_ = false;
+        if (e->buttons() & Qt::LeftButton) {
+            held_ = true;
+        }
+        Refresh();
+    }
+    emit MouseMove(buttons, shift, static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+}
+
+void XPButton::CheckHover(quintptr timerId) {
+    if (modQmTimer::WindowFromCursor() == this) {
+        return;
+    }
+    modQmTimer::KillTimer(this, timerId);
+    status_ &= ~kHot;
+    hoverActive_ = false;
+    suspended_ = false;
+    emit MouseOnButton(false);
+    held_ = false;
+    Refresh();
+}
+
+void XPButton::mouseReleaseEvent(QMouseEvent* e) {
+    const qint16 button = ButtonCode(e->button());
+    held_ = false;
+    if (button == 1) {
+        status_ &= ~kPressed;
+        suspended_ = false;
+        if (mode_ == 0) {
+            Refresh();
+        }
+    }
+    const QPointF pos = e->position();
+    emit MouseUp(button, ShiftCode(e->modifiers()), static_cast<float>(pos.x()),
+                 static_cast<float>(pos.y()));
+    lastButton_ = button;
+    // A click needs the release over the button (inside its shape); the release that ends a
+    // double click is no click of its own.
+    const bool over = region_.isEmpty()
+                          ? rect().contains(pos.toPoint())
+                          : region_.contains(pos.toPoint()) && rect().contains(pos.toPoint());
+    if (over && clickAfterDoubleClick_) {
+        HandleClick();
+    }
+    clickAfterDoubleClick_ = true;
+}
+
+void XPButton::HandleClick() {
+    if (lastButton_ != 1) {
+        return;
+    }
+    if (mode_ == 1 || mode_ == 2) {
+        if (mode_ == 2 && value_) {
+            return;
+        }
+        setValue(!value_);
+    }
+    emit Click();
+}
+
+void XPButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    const qint16 button = ButtonCode(e->button());
+    const QPointF pos = mapFromGlobal(e->globalPosition());
+    emit DoubleClick(button);  // the button of the press just before, as the last mouse button
+    clickAfterDoubleClick_ = false;
+    if (button == 1) {
+        HandleMouseDown(1, 0, pos);
+        lastButton_ = -1;
+    } else {
+        // The second press of another button is reported like any press of that button.
+        HandleMouseDown(button, ShiftCode(e->modifiers()), e->position());
+    }
+}
+
+// --- keyboard -------------------------------------------------------------------------------
+
+void XPButton::keyPressEvent(QKeyEvent* e) {
+    const qint16 vk = VirtualKey(e->key());
+    const qint16 shift = ShiftCode(e->modifiers());
+    bool consumed = false;
+    if (IsArrow(vk)) {
+        consumed = true;
+        if (QWidget* host = Container()) {
+            // The host moves the focus or handles the arrow itself.
+            QCoreApplication::postEvent(
+                host, new QKeyEvent(QEvent::KeyPress, e->key(), e->modifiers(), ArrowScanCode(vk),
+                                    static_cast<quint32>(vk), 0, QString(), false, 1));
+        }
+    } else if (vk == 32 && (status_ & kPressed) == 0) {
+        status_ |= kHot | kPressed;
+        held_ = true;
+        Refresh();
+        if (!hoverActive_) {
+            status_ &= ~kHot;
+        }
+    }
+    if (!consumed) {
+        emit KeyDown(vk, shift);
+    }
+    const QString text = e->text();
+    if (!text.isEmpty()) {
+        emit KeyPress(static_cast<qint16>(text.at(0).unicode()));
+    }
+    e->accept();
+}
+
+void XPButton::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) {
+        return;  // a held key is one press, as with the classic key messages
+    }
+    const qint16 vk = VirtualKey(e->key());
+    const qint16 shift = ShiftCode(e->modifiers());
+    held_ = false;
+    bool consumed = false;
+    if (vk == 32 && (status_ & kPressed)) {
+        status_ &= ~kPressed;
+        lastButton_ = 1;
+        if (mode_ == 0) {
+            Refresh();
+        } else {
+            emit KeyUp(vk, shift);
+            consumed = true;
+        }
+        HandleClick();
+    } else if (IsArrow(vk)) {
+        consumed = true;
+        if (mode_ == 2 && !value_) {
+            lastButton_ = 1;
+            HandleClick();
+        }
+    } else if (vk == 16) {
+        consumed = true;
+    }
+    if (!consumed) {
+        emit KeyUp(vk, shift);
+    }
+    e->accept();
+}
+
+void XPButton::AccessKeyPress(int keyAscii) {
+    const bool enterOrEsc = keyAscii == 13 || keyAscii == 27;
+    if (enterOrEsc && mode_ > 0) {
+        return;
+    }
+    if (!enterOrEsc && (status_ & kDefaultLook) == 0) {
+        Refresh();
+    }
+    lastButton_ = 1;
+    HandleClick();
+}
+
+bool XPButton::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut) {
+        auto* se = static_cast<QShortcutEvent*>(e);
+        if (se->shortcutId() == shortcutId_ && !accessKeys_.isEmpty()) {
+            AccessKeyPress(accessKeys_.at(0).toUpper().unicode());
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
+// --- focus and the container ----------------------------------------------------------------
+
+void XPButton::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    if (mode_ == 2 && !value_ && !OptionToggle(Toggle::Query)) {
+        lastButton_ = 1;
+        HandleClick();
+    }
+    if (&Ambient() == &DefaultAmbient::Instance()) {
+        AmbientChanged(QStringLiteral("DisplayAsDefault"));
+    }
+}
+
+void XPButton::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    if (&Ambient() == &DefaultAmbient::Instance()) {
+        AmbientChanged(QStringLiteral("DisplayAsDefault"));
+    }
+}
+
+void XPButton::AmbientChanged(const QString& name) {
+    if (name == QLatin1String("DisplayAsDefault")) {
+        if (showFocusRect_ && Ambient().DisplayAsDefault(*this)) {
+            status_ |= kDefaultLook;
+        } else {
+            status_ &= ~kDefaultLook;
+        }
+        Refresh();
+    } else if (name == QLatin1String("BackColor")) {
+        containerBack_ = TranslateColor(Ambient().BackColor(*this));
+        if (buttonShape_ >= 4 || buttonStyle_ == 5) {
+            Refresh();
+        }
+    }
+}
+
+// --- option groups --------------------------------------------------------------------------
+
+bool XPButton::OptionToggle(Toggle action) {
+    QWidget* host =
+        action == Toggle::Leave || groupHost_ != nullptr ? groupHost_.data() : Container();
+    if (host == nullptr) {
+        host = Container();
+    }
+    if (host == nullptr) {
+        return false;
+    }
+    const int n = static_cast<int>(modQmTimer::GetProp(host, "qm_OptCount"));
+    // The members as the window properties name them; an entry that names no live button (or
+    // is missing) is skipped rather than trusted.
+    std::vector<XPButton*> members;
+    members.reserve(static_cast<std::size_t>(std::max(n, 0)));
+    for (int k = 1; k <= n; ++k) {
+        members.push_back(FromAddress(modQmTimer::GetProp(host, ObjKey(k))));
+    }
+    bool found = false;
+    if ((action == Toggle::Join || n > 0) && value_) {
+        for (XPButton* other : members) {
+            // Re-checked per call: a handler of the previous change may have destroyed it.
+            if (other != nullptr && other != this &&
+                FromAddress(reinterpret_cast<quintptr>(other))) {
+                other->setValue(false);
+            }
+        }
+    }
+    switch (action) {
+        case Toggle::Leave: {
+            // Renumber from a complete new list in one pass, so the count and the entries always
+            // agree, whatever the old entries held.
+            std::vector<XPButton*> kept;
+            for (XPButton* m : members) {
+                if (m != nullptr && m != this) {
+                    kept.push_back(m);
+                }
+            }
+            for (std::size_t i = 0; i < kept.size(); ++i) {
+                modQmTimer::SetProp(host, ObjKey(static_cast<int>(i) + 1),
+                                    reinterpret_cast<quintptr>(kept[i]));
+            }
+            for (int k = static_cast<int>(kept.size()) + 1; k <= n; ++k) {
+                modQmTimer::RemoveProp(host, ObjKey(k));
+            }
+            if (kept.empty()) {
+                modQmTimer::RemoveProp(host, "qm_OptCount");
+            } else {
+                modQmTimer::SetProp(host, "qm_OptCount", kept.size());
+            }
+            groupHost_ = nullptr;
+            break;
+        }
+        case Toggle::Query:
+            for (XPButton* m : members) {
+                if (m != nullptr && m->value_) {
+                    found = true;
+                    break;
+                }
+            }
+            break;
+        case Toggle::Join: {
+            bool already = false;
+            for (XPButton* m : members) {
+                already = already || m == this;
+            }
+            if (!already) {
+                modQmTimer::SetProp(host, ObjKey(n + 1), reinterpret_cast<quintptr>(this));
+                modQmTimer::SetProp(host, "qm_OptCount", static_cast<quintptr>(n + 1));
+            }
+            groupHost_ = host;
+            break;
+        }
+        case Toggle::Select:
+            break;
+    }
+    return found;
+}
+
+}  // namespace qm

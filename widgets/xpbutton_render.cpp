@@ -1,0 +1,528 @@
+// The frame of every paint: buffer, shape, derived colours, layout, caption and picture.
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+#include "widgets/raster.h"
+#include "widgets/xpbutton.h"
+
+namespace qm {
+
+using raster::Canvas;
+
+void XPButton::RedrawButton(bool) {
+    if (suspended_ || width() <= 0 || height() <= 0) {
+        return;
+    }
+    if (buffer_.size() != size()) {
+        // Drawn before the first resize event arrived (a hidden widget gets it only when shown).
+        ApplyShape();
+        buffer_ = QImage();
+        PrepareBuffer(true);
+        LayoutCaption(true);
+    }
+    Canvas c(buffer_);
+    switch (buttonStyle_) {
+        case 0:
+            Style0(c);
+            break;
+        case 1:
+            Style1(c);
+            break;
+        case 2:
+            Style2(c);
+            break;
+        case 3:
+            Style3(c);
+            break;
+        case 4:
+            Style4(c);
+            break;
+        case 5:
+            Style5(c);
+            break;
+        case 6:
+            Style6(c);
+            break;
+        default:
+            Style7(c);
+            break;
+    }
+    PrepareBuffer(false);
+}
+
+void XPButton::PrepareBuffer(bool create) {
+    if (!create) {
+        // The copy to the screen happens in the paint event, the one place Qt allows it.
+        bufferFresh_ = true;
+        update();
+        return;
+    }
+    if (buffer_.isNull() || buffer_.size() != size()) {
+        buffer_ = QImage(size(), QImage::Format_RGB32);
+        buffer_.fill(Qt::black);
+    }
+}
+
+void XPButton::ResizeHandling() {
+    if (suspended_) {
+        return;
+    }
+    ApplyShape();
+    buffer_ = QImage();
+    PrepareBuffer(true);
+    LayoutCaption(true);
+    Refresh();
+}
+
+void XPButton::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    ResizeHandling();
+}
+
+void XPButton::paintEvent(QPaintEvent*) {
+    suspended_ = false;
+    if (!bufferFresh_ || buffer_.size() != size()) {
+        RedrawButton(false);
+    }
+    bufferFresh_ = false;
+    if (buffer_.isNull()) {
+        return;
+    }
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, buffer_);
+}
+
+void XPButton::ApplyShape() {
+    int w = width();
+    const int h = height();
+    leftInset_ = 0;
+    faceRight_ = w;
+    int slant = 0;
+    if (buttonShape_ >= 1 && buttonShape_ <= 3) {
+        slant = RoundHalfEven(std::floor((h + 1) / 4.0 * 4.0 + 0.5));
+        int nw = w;
+        while (nw - slant <= 4) {
+            nw += 5;
+        }
+        if (nw != w) {
+            const bool was = suspended_;
+            suspended_ = true;
+            resize(nw, h);
+            w = width();
+            faceRight_ = w;
+            suspended_ = was;
+        }
+    }
+    faceClip_ = QRegion();
+    QRegion region;
+    switch (buttonShape_) {
+        case 1:
+            region = raster::PolygonRegion({{0, 0}, {slant, h + 1}, {w + 1, h + 1}, {w + 1, 0}});
+            leftInset_ = slant;
+            break;
+        case 2:
+            region =
+                raster::PolygonRegion({{0, 0}, {0, h + 1}, {w + 1, h + 1}, {w - slant + 1, 0}});
+            faceRight_ = w - slant;
+            break;
+        case 3:
+            region =
+                raster::PolygonRegion({{0, 0}, {slant, h + 1}, {w + 1, h + 1}, {w - slant + 1, 0}});
+            leftInset_ = slant;
+            faceRight_ = w - slant;
+            break;
+        case 4:
+        case 5:
+            region = raster::EllipseRegion(0, 0, w + 1, h + 1);
+            faceClip_ = raster::EllipseRegion(1, 1, w, h);
+            break;
+        case 6:
+            region = raster::EllipseRegion(0, 0, w + 1, h + 1);
+            faceClip_ = raster::EllipseRegion(2, 2, w - 1, h - 1);
+            break;
+        default:
+            region = QRegion(0, 0, w + 1, h + 1);
+            break;
+    }
+    if (buttonShape_ <= 3) {
+        const bool leftSquare = LeftSlanted() == 0;
+        const bool rightSquare = RightSlanted() == 0;
+        if (buttonStyle_ == 2 || buttonStyle_ == 7) {
+            if (leftSquare) {
+                region -= raster::PolygonRegion({{0, 0}, {2, 0}, {0, 2}});
+                region -= raster::PolygonRegion({{0, h}, {3, h}, {0, h - 3}});
+            }
+            if (rightSquare) {
+                region -= raster::PolygonRegion({{w, 0}, {w - 2, 0}, {w, 2}});
+                region -= raster::PolygonRegion({{w, h}, {w - 3, h}, {w, h - 3}});
+            }
+        } else if (buttonStyle_ == 1) {
+            if (leftSquare) {
+                region -= QRegion(0, 0, 1, 1);
+                region -= QRegion(0, h - 1, 1, 1);
+            }
+            if (rightSquare) {
+                region -= QRegion(w - 1, 0, 1, 1);
+                region -= QRegion(w - 1, h - 1, 1, 1);
+            }
+        } else if (buttonStyle_ == 3 && isEnabled()) {
+            if (leftSquare) {
+                region -= QRegion(0, h - 1, 1, 1);
+            }
+            if (rightSquare) {
+                region -= QRegion(w - 1, 0, 1, 1);
+            }
+        }
+    }
+    region_ = region;
+    setMask(region_);
+}
+
+void XPButton::LayoutCaption(bool recalc) {
+    const int w = width();
+    const int h = height();
+    const int inset = leftInset_;
+    const int right = faceRight_;
+    switch (buttonShape_) {
+        case 1:
+            faceL_ = inset - inset / 3;
+            faceW_ = w - faceL_;
+            faceR_ = w;
+            break;
+        case 2:
+            faceL_ = 0;
+            faceW_ = (w - right) / 3 + right;
+            faceR_ = faceW_;
+            break;
+        case 3:
+            faceL_ = inset - inset / 3;
+            faceR_ = right + (w - right) / 3;
+            faceW_ = faceR_ - faceL_;
+            break;
+        default:
+            faceL_ = 0;
+            faceW_ = right;
+            faceR_ = w;
+            break;
+    }
+    if (!recalc) {
+        return;
+    }
+    const int L = faceL_;
+    const int W = faceW_;
+    const int R = faceR_;
+    const bool hasPicture = pictureWidth_ + pictureHeight_ > 0;
+    const int s = PixelSize();
+    // Pictures of 40 and 48 pixels cover the face and take no room from the caption.
+    const bool reserves = hasPicture && s <= 32;
+    int pl = 0, pr = 0, pt = 0, pb = 0;
+    if (reserves) {
+        switch (pictureAlign_) {
+            case 0:
+            case 1:
+                pl = s;
+                break;
+            case 2:
+            case 3:
+                pr = s;
+                break;
+            case 4:
+                pt = s;
+                break;
+            case 5:
+                pb = s;
+                break;
+            default:
+                break;
+        }
+    }
+    int tw = 0;
+    int th = -3;
+    if (!caption_.isEmpty()) {
+        QString text = caption_;
+        text.replace(QLatin1String("||"), QLatin1String("\n"));
+        const QFontMetrics fm(captionFont_);
+        const QRect limit(0, 0, std::max(W - pl - pr - 12, 1), std::max(h - 12 - pt - pb, 1));
+        const QRect br =
+            fm.boundingRect(limit, Qt::AlignLeft | Qt::TextWordWrap | Qt::TextShowMnemonic, text);
+        tw = br.width();
+        th = br.height();
+        if (captionStyle_ != 0) {
+            tw += 2;
+            th += 2;
+        }
+    }
+    int x = 0;
+    switch (captionAlign_) {
+        case 0:
+            x = L + 6 + pl + (pl > 0 ? 6 : 0);
+            break;
+        case 1:
+            x = R - pr - tw - 6 - (pr > 0 ? 6 : 0);
+            break;
+        default:
+            if (pictureAlign_ == 1 && pl > 0) {
+                x = (W - (tw + pl + 6)) / 2 + L + pl + 6;
+            } else if (pictureAlign_ == 3 && pr > 0) {
+                x = (W - (tw + pr + 6)) / 2 + L;
+            } else {
+                x = (W - pl - pr - tw) / 2 + L + pl;
+            }
+            break;
+    }
+    int y = (h - th) / 2;
+    int px = 0;
+    int py = 0;
+    if (reserves) {
+        const bool noCaption = caption_.isEmpty();
+        switch (pictureAlign_) {
+            case 0:
+                px = L + 6;
+                break;
+            case 1:
+                px = noCaption ? L + 6 : x - pl - 6;
+                break;
+            case 2:
+                px = R - pr - 6;
+                break;
+            case 3:
+                px = noCaption ? R - pr - 6 : x + tw + 6;
+                break;
+            default:
+                px = L + (W - s) / 2;
+                break;
+        }
+        if (pictureAlign_ <= 3) {
+            py = (h - s) / 2;
+        } else {
+            const int b = (h - (th + s)) / 2;
+            if (pictureAlign_ == 4) {
+                py = b;
+                y = b + s + 2;
+            } else {
+                py = th + b + 3;
+                y = b + 1;
+            }
+        }
+    }
+    auto clampRect = [R, h](int l, int t, int r, int b) {
+        l = std::max(l, 6);
+        t = std::max(t, 6);
+        r = std::min(r, R);
+        b = std::min(b, h - 6);
+        return QRect(l, t, r - l, b - t);
+    };
+    captionRect_ = clampRect(x, y, x + tw, y + std::max(th, 0));
+    pictureRect_ = reserves ? clampRect(px, py, px + s, py + s) : QRect(px, py, 0, 0);
+}
+
+void XPButton::RefreshResources(const char* kind) {
+    const QByteArray k(kind);
+    if (k == "Font") {
+        captionFont_ = font();
+        if (captionFont_.pointSizeF() > 0) {
+            // Point size to pixels at 20 twips per point and 15 twips per pixel.
+            captionFont_.setPixelSize(
+                std::max(1, RoundHalfEven(captionFont_.pointSizeF() * 20.0 / 15.0)));
+        }
+        // Caption text is drawn as the classic text drawing did: without smoothing.
+        captionFont_.setStyleStrategy(QFont::NoAntialias);
+    } else if (k == "Picture") {
+        pictureWidth_ = picture_.Width();
+        pictureHeight_ = picture_.Height();
+        picScaled_ = QImage();
+        picDisabledLightScaled_ = QImage();
+        picDisabledShadowScaled_ = QImage();
+        if (!picture_.IsValid()) {
+            picDrawable_ = picDisabledLight_ = picDisabledShadow_ = QImage();
+            return;
+        }
+        picDrawable_ = picture_.Image().convertToFormat(QImage::Format_ARGB32);
+        if (!picture_.IsIcon()) {
+            // A bitmap is transparent wherever it has the colour of its top-left pixel.
+            const QRgb key = picDrawable_.pixel(0, 0) | 0xFF000000u;
+            for (int y = 0; y < picDrawable_.height(); ++y) {
+                auto* row = reinterpret_cast<QRgb*>(picDrawable_.scanLine(y));
+                for (int x = 0; x < picDrawable_.width(); ++x) {
+                    if ((row[x] | 0xFF000000u) == key) {
+                        row[x] = 0;
+                    }
+                }
+            }
+        }
+        // The disabled look: the silhouette in a light and in a shadow colour.
+        auto silhouette = [this](QRgb color) {
+            QImage img(picDrawable_.size(), QImage::Format_ARGB32);
+            for (int y = 0; y < img.height(); ++y) {
+                const auto* src = reinterpret_cast<const QRgb*>(picDrawable_.constScanLine(y));
+                auto* dst = reinterpret_cast<QRgb*>(img.scanLine(y));
+                for (int x = 0; x < img.width(); ++x) {
+                    dst[x] = qAlpha(src[x]) >= 128 ? color : 0u;
+                }
+            }
+            return img;
+        };
+        picDisabledLight_ = silhouette(qRgb(255, 255, 255));
+        picDisabledShadow_ = silhouette(qRgb(128, 128, 128));
+    } else if (k == "BackColor") {
+        OleColor face = TranslateColor(backColor_);
+        OleColor pressed = face;
+        OleColor hover = TranslateColor(hoverBackColor_);
+        OleColor checked = ShadeColor(kWhite, -32);
+        switch (buttonStyle_) {
+            case 2:
+                face = ShadeColor(face, 48, true);
+                pressed = ShadeColor(face, -32, true);
+                hover = ShadeColor(hover, 48, true);
+                checked = ShadeColor(kWhite, -32, true);
+                break;
+            case 3:
+                pressed = ShadeColor(kGrey, 12);
+                checked = ShadeColor(pressed, 31);
+                break;
+            case 7:
+                face = ShadeColor(face, 31);
+                pressed = ShadeColor(kGrey, -16);
+                hover = ShadeColor(hover, 31);
+                checked = ShadeColor(kGrey, 16, true);
+                break;
+            default:
+                break;
+        }
+        faceColor_ = face;
+        pressedColor_ = pressed;
+        hoverFaceColor_ = hover;
+        checkedColor_ = checked;
+    }
+}
+
+void XPButton::GradientFill(Canvas& c, OleColor a, OleColor b, int mode) {
+    const bool columns = mode == 1 || mode == 2;
+    const int extent = columns ? width() : height();
+    if (extent <= 0) {
+        return;
+    }
+    int screenExtent = 1 << 20;
+    if (const QScreen* sc = screen()) {
+        screenExtent = columns ? sc->geometry().width() : sc->geometry().height();
+    }
+    const int thickness = static_cast<double>(screenExtent) / extent < 4.0 ? 2 : 1;
+    const int n = std::max(extent / thickness, 1);
+    if (mode == 2 || mode == 4) {
+        std::swap(a, b);
+    }
+    GradientColors(a, b, n, bands_);
+    for (int i = 0; i < n; ++i) {
+        const int pos = i * thickness;
+        // The last band runs to the edge, so an odd extent leaves no column unpainted.
+        const int end = i == n - 1 ? extent : pos + thickness;
+        const QRgb color = ToQRgb(bands_[static_cast<std::size_t>(i)]);
+        if (columns) {
+            c.FillRect(pos, 0, end, height(), color);
+        } else {
+            c.FillRect(0, pos, width(), end, color);
+        }
+    }
+}
+
+void XPButton::DrawCaption(Canvas& c, OleColor face, std::int64_t disabledColor, bool pressed,
+                           bool allowEtched, std::int64_t textColor) {
+    LayoutCaption(false);
+    const bool offset = (pressed || PressedAndHot()) && buttonStyle_ != 3;
+    const int dx = offset && buttonShape_ <= 3 ? 1 : 0;
+    const int dy = offset ? 1 : 0;
+    DrawPicture(c, dx, dy, offset);
+    if (caption_.isEmpty()) {
+        return;
+    }
+    QString text = caption_;
+    text.replace(QLatin1String("||"), QLatin1String("\n"));
+    const QRect box = captionRect_.translated(dx, dy);
+    int align = Qt::AlignHCenter;
+    if (captionAlign_ == 0) {
+        align = Qt::AlignLeft;
+    } else if (captionAlign_ == 1) {
+        align = Qt::AlignRight;
+    }
+    const int flags = align | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    QPainter p(&buffer_);
+    if (!faceClip_.isEmpty()) {
+        p.setClipRegion(faceClip_);
+    }
+    p.setFont(captionFont_);
+    auto draw = [&](OleColor color, int ox, int oy) {
+        p.setPen(QColor(ToQRgb(TranslateColor(color))));
+        p.drawText(box.translated(ox, oy), flags, text);
+    };
+    if (isEnabled()) {
+        OleColor color = foreColor_;
+        if (textColor != kNoColor) {
+            color = static_cast<OleColor>(textColor);
+        } else if (hoverActive_ && !PressedAndHot()) {
+            color = hoverForeColor_;
+        }
+        if (captionStyle_ == 1 || captionStyle_ == 2) {
+            const int delta = captionStyle_ == 1 ? -40 : 40;
+            draw(ShadeColor(face, delta), -1, 0);
+            draw(ShadeColor(face, -delta), 1, 2);
+            draw(color, 0, 1);
+        } else {
+            draw(color, 0, 0);
+        }
+    } else if (allowEtched && (gradientMode_ != 0 || disabledColor == kNoColor)) {
+        draw(kWhite, 1, 1);
+        draw(kGrey, 0, 0);
+    } else {
+        draw(disabledColor == kNoColor ? kGrey : static_cast<OleColor>(disabledColor), 0, 0);
+    }
+}
+
+void XPButton::DrawPicture(Canvas&, int dx, int dy, bool offset) {
+    if (picDrawable_.isNull()) {
+        return;
+    }
+    const int w = width();
+    const int h = height();
+    const int s = PixelSize();
+    QRect target;
+    if (s == 40) {
+        target = offset ? QRect(1, 1, w - 1, h - 1) : QRect(0, 0, w, h);
+    } else if (s >= 48) {
+        const double scale = std::min(static_cast<double>(faceW_ - 12) / pictureWidth_,
+                                      static_cast<double>(h - 12) / pictureHeight_);
+        const int sw = std::max(static_cast<int>(pictureWidth_ * scale), 1);
+        const int sh = std::max(static_cast<int>(pictureHeight_ * scale), 1);
+        const int extra = offset ? 1 : 0;
+        target = QRect(faceL_ + (faceW_ - sw) / 2 + extra, (h - sh) / 2 + extra, sw, sh);
+    } else {
+        target = QRect(pictureRect_.left() + dx, pictureRect_.top() + dy, s, s);
+    }
+    if (target.width() <= 0 || target.height() <= 0) {
+        return;
+    }
+    // Scaled copies are kept until the size or the picture changes, so steady repaints allocate
+    // nothing.
+    auto scaled = [&target](const QImage& src, QImage& cache) -> const QImage& {
+        if (cache.size() != target.size()) {
+            cache = src.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
+        return cache;
+    };
+    QPainter p(&buffer_);
+    if (!faceClip_.isEmpty()) {
+        p.setClipRegion(faceClip_);
+    }
+    if (isEnabled()) {
+        p.drawImage(target.topLeft(), scaled(picDrawable_, picScaled_));
+    } else {
+        p.drawImage(target.topLeft() + QPoint(1, 1),
+                    scaled(picDisabledLight_, picDisabledLightScaled_));
+        p.drawImage(target.topLeft(), scaled(picDisabledShadow_, picDisabledShadowScaled_));
+    }
+}
+
+}  // namespace qm
