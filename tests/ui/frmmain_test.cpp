@@ -101,7 +101,8 @@ TEST_F(MainWindow, LoadShowsTheFixedWindowAndDealsLevelOne) {
 }
 
 TEST_F(MainWindow, PressesMapPixelsToCellsAndOnlyThePlayingFieldCounts) {
-    layBoard({"", ".AB"});
+    // Two lone tiles at the ends of row 2, and a pair elsewhere so the board is not dead.
+    layBoard({"", ".A............C", "", "", "", "", "", "", "", "", ".BB"});
     pickRow = 11;
     pickCol = 15;
     window->boardPressed(Qt::LeftButton, QPointF(45, 39));  // row 1: the ring
@@ -111,13 +112,13 @@ TEST_F(MainWindow, PressesMapPixelsToCellsAndOnlyThePlayingFieldCounts) {
     EXPECT_EQ(pickCol, 2);
     EXPECT_EQ(prevPickRow, 11);
 
-    layBoard({"", "...............A"});  // nothing can stand in column 16; try anyway
-    board[2][15].present = 1;
-    window->boardPressed(Qt::LeftButton, QPointF(600, 45));
+    window->boardPressed(Qt::LeftButton, QPointF(600, 45));  // column 16: the ring
     EXPECT_EQ(pickCol, 2);
     window->boardPressed(Qt::LeftButton, QPointF(599, 45));
     EXPECT_EQ(pickCol, 15);
-    // Positions are rounded before dividing: 39.6 is pixel 40, row 2.
+    EXPECT_EQ(board[2][2].present, 1);  // A and C do not link
+
+    // Positions are rounded before dividing: 39.6 is pixel 40, row 2; any button picks.
     pickRow = pickCol = 1;
     window->boardPressed(Qt::RightButton, QPointF(599.4, 39.6));
     EXPECT_EQ(pickRow, 2);
