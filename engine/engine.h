@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "dealing.h"
 #include "hints.h"
+#include "linkcheck.h"
 #include "linkdisplay.h"
 #include "random.h"
 #include "removal.h"

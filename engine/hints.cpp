@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dealing.h"
+#include "linkcheck.h"
 #include "removal.h"
 #include "search.h"
 #include "window.h"
@@ -31,6 +32,10 @@ bool scanPairs() {
                     }
                     prevPickRow = r2;
                     prevPickCol = c2;
+                    // Only a pair that links needs the search, which then finds its path.
+                    if (!canLink(r, c, r2, c2)) {
+                        continue;
+                    }
                     probeLink(pickRow, pickCol, kRight);
                     if (probeFound == True) {
                         return true;

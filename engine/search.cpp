@@ -1,6 +1,7 @@
 #include "search.h"
 
 #include "hints.h"
+#include "linkcheck.h"
 #include "removal.h"
 #include "window.h"
 
@@ -205,6 +206,11 @@ void searchStep(int16 row, int16 col, int16 dir) {
 
 void findLink(int16 row, int16 col, int16 dir, int16 /*bends*/) {
     checkDeadBoard();
+    const bool fromThePick = row == pickRow && col == pickCol && dir == kRight;
+    if (fromThePick && !canLink(pickRow, pickCol, prevPickRow, prevPickCol)) {
+        resetSearch();  // the search would try every path and end where it started
+        return;
+    }
     searchRow = row;
     searchCol = col;
     searchDir = dir;

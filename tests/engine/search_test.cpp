@@ -101,6 +101,32 @@ TEST_F(LinkSearch, ProbesAgreeWithTheBreadthFirstOracleOnRandomBoards) {
     EXPECT_GT(refused, 100000);
 }
 
+TEST_F(LinkSearch, TheQuickCheckAgreesWithTheSearchOnEveryPair) {
+    std::mt19937 rng(11);
+    int linked = 0;
+    for (int n = 0; n < 600; ++n) {
+        setRandomBoard(rng, 6 + n % 9, 0.05 + 0.9 * (n % 23) / 22.0);
+        for (const auto& [a, b] : sameKindPairs()) {
+            const bool quick = canLink(static_cast<int16>(a.row), static_cast<int16>(a.col),
+                                       static_cast<int16>(b.row), static_cast<int16>(b.col));
+            ASSERT_EQ(quick, engineProbe(a, b))
+                << a.row << "," << a.col << " -> " << b.row << "," << b.col << "\n"
+                << boardText();
+            linked += quick ? 1 : 0;
+        }
+        // An emptied cell never ends a link, whatever kind it remembers.
+        for (int r = 2; r <= 11; ++r) {
+            for (int c = 2; c <= 15; ++c) {
+                if (board[r][c].present == 0 && board[r][c + 1].present == 1) {
+                    ASSERT_FALSE(canLink(static_cast<int16>(r), static_cast<int16>(c + 1),
+                                         static_cast<int16>(r), static_cast<int16>(c)));
+                }
+            }
+        }
+    }
+    EXPECT_GT(linked, 5000);
+}
+
 TEST_F(LinkSearch, FindLinkRemovesExactlyTheLinkablePairsAlongAValidPath) {
     std::mt19937 rng(11);
     recordHolds();
