@@ -98,7 +98,8 @@ class XPButton : public QWidget {
     void setEnabled(bool enabled);  // hides QWidget::setEnabled; both end in the same handling
     bool ShowFocusRect() const { return showFocusRect_; }
     void setShowFocusRect(bool show);
-    int PictureSize() const { return PixelSize() / 8 - 1; }
+    // The inverse of the setter's (n + 2) x 8, so that a size read back is the size written.
+    int PictureSize() const { return PixelSize() / 8 - 2; }
     void setPictureSize(int size);
     int MousePointer() const { return mousePointer_; }
     void setMousePointer(int pointer);

@@ -82,7 +82,7 @@ class Gallery : public QWidget {
             for (int shape = 0; shape < 7; ++shape) {
                 auto* b = new XPButton(board_);
                 b->setObjectName(QString("b%1%2").arg(style).arg(shape));
-                b->setFixedSize(shape >= 4 ? 96 : 96, 32);
+                b->setFixedSize(110, 32);
                 grid->addWidget(b, style + 1, shape + 1);
                 buttons_.push_back({b, style, shape});
             }
