@@ -5,6 +5,7 @@ Usage: e2e.py PROGRAM [--keep DIR]
 Each check prints one line; the script exits non-zero on the first failure.
 """
 import os
+import random
 import shutil
 import subprocess
 import sys
@@ -33,21 +34,28 @@ class Screen:
     """An X server of our own and the helpers to look at it."""
 
     def __init__(self, workdir):
-        self.display = None
-        self.workdir = workdir
-        for number in range(91, 120):
-            if not os.path.exists("/tmp/.X11-unix/X%d" % number) and not os.path.exists(
-                "/tmp/.X%d-lock" % number
-            ):
+        # A display of our own, away from the low numbers other servers tend to take.
+        self.server = None
+        for _ in range(20):
+            number = random.randint(200, 999)
+            if os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists("/tmp/.X11-unix/X%d" % number):
+                continue
+            server = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp", "-br"],
+                stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL,
+            )
+            deadline = time.time() + 10
+            while time.time() < deadline and server.poll() is None:
+                if os.path.exists("/tmp/.X11-unix/X%d" % number):
+                    break
+                time.sleep(0.05)
+            if server.poll() is None:
+                self.server = server
                 self.display = ":%d" % number
                 break
-        if self.display is None:
-            raise Failure("no free X display")
-        self.server = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp", "-br"],
-            stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL,
-        )
+        if self.server is None:
+            raise Failure("Xvfb did not start")
         self.env = dict(os.environ)
         self.env["DISPLAY"] = self.display
         self.env.pop("QT_QPA_PLATFORM", None)
@@ -159,7 +167,12 @@ class Game:
         self.process = subprocess.Popen(
             [self.program], env=self.screen.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE
         )
-        self.window = self.screen.wait_window()
+        try:
+            self.window = self.screen.wait_window()
+        except Failure:
+            code = self.process.poll()
+            errors = self.process.stderr.read().decode(errors="replace") if code is not None else ""
+            raise Failure("the game window did not appear (process %s)\n%s" % (code, errors[-2000:]))
         x, y, _, _ = self.screen.geometry(self.window)
         self.origin = (x, y)
         # The first frame has landed when the title band and the board's first tile show.
@@ -302,6 +315,27 @@ def main():
         again = screen.geometry(game.window)[:2]
         check(again == moved, "the next start comes back where the window was closed (%s)" % (again,))
         screen.shot(os.path.join(keep, "restored.png") if keep else None)
+
+        # Killed outright, the game leaves its lock behind; the next start takes it over.
+        game.process.kill()
+        game.process.wait()
+        game = Game(screen, program).start()
+        games.append(game)
+        check(len(screen.windows()) == 1, "a start after SIGKILL opens the game again")
+        game.kill()
+
+        # Two starts at once: exactly one window, and the other process ends by itself.
+        racers = [subprocess.Popen([program], env=screen.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL) for _ in range(2)]
+        screen.wait_window()
+        time.sleep(1.0)
+        ended = [p.poll() for p in racers]
+        check(len(screen.windows()) == 1 and ended.count(None) == 1 and 0 in ended,
+              "two starts at once give one game (exits %s)" % ended)
+        for p in racers:
+            if p.poll() is None:
+                p.kill()
+                p.wait()
     except Failure as failure:
         print("FAIL -", failure, flush=True)
         for g in games:
