@@ -7,6 +7,10 @@
 // PropertyChanged with its property-bag key. See widgets/README.md for a host's view.
 #pragma once
 
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QFont>
 #include <QImage>
 #include <QPointer>
@@ -188,6 +192,11 @@ class XPButton : public QWidget {
     void DoubleClick(qint16 button);
     // A persisted property changed; key is its property-bag key.
     void PropertyChanged(const QString& key);
+    // The widget's drag-and-drop events, passed on unchanged (call setAcceptDrops to get them).
+    void DragEnter(QDragEnterEvent* event);
+    void DragMove(QDragMoveEvent* event);
+    void DragLeave(QDragLeaveEvent* event);
+    void Drop(QDropEvent* event);
 
   protected:
     bool event(QEvent* e) override;
@@ -202,6 +211,10 @@ class XPButton : public QWidget {
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override { emit DragEnter(e); }
+    void dragMoveEvent(QDragMoveEvent* e) override { emit DragMove(e); }
+    void dragLeaveEvent(QDragLeaveEvent* e) override { emit DragLeave(e); }
+    void dropEvent(QDropEvent* e) override { emit Drop(e); }
 
   private:
     enum class Toggle { Select = 0, Join = 1, Query = 2, Leave = -1 };
