@@ -206,6 +206,7 @@ class XPButton : public QWidget {
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
@@ -260,6 +261,7 @@ class XPButton : public QWidget {
 
     // interaction (xpbutton_input.cpp)
     void HandleMouseDown(int button, int shift, QPointF pos);
+    void EnterHover(QPointF pos, bool leftDown);
     void HandleClick();
     bool OptionToggle(Toggle action);
 

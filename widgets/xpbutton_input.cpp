@@ -1,5 +1,6 @@
 // Mouse, keyboard, focus and hover; command, check and option behaviour; option groups.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcutEvent>
@@ -133,24 +134,35 @@ void XPButton::mousePressEvent(QMouseEvent* e) {
 
 void XPButton::mouseMoveEvent(QMouseEvent* e) {
     const QPointF pos = e->position();
-    const qint16 buttons = ButtonsCode(e->buttons());
-    const qint16 shift = ShiftCode(e->modifiers());
+    EnterHover(pos, (e->buttons() & Qt::LeftButton) != 0);
+    emit MouseMove(ButtonsCode(e->buttons()), ShiftCode(e->modifiers()),
+                   static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+}
+
+// Qt may announce a cursor that comes back into the window with an enter event and no move, where
+// the classic platform always sent a move; both start the hover.
+void XPButton::enterEvent(QEnterEvent* e) {
+    QWidget::enterEvent(e);
+    EnterHover(e->position(), (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0);
+}
+
+void XPButton::EnterHover(QPointF pos, bool leftDown) {
     const bool inside = pos.x() >= 0 && pos.y() >= 0 && pos.x() <= width() && pos.y() <= height();
-    if (!hoverActive_ && inside) {
-        status_ |= kHot;
-        emit MouseOnButton(true);
-        modQmTimer::SetProp(this, "qm_ClassID", reinterpret_cast<quintptr>(this));
-        modQmTimer::SetProp(this, "qm_TimerID", modQmTimer::kHoverTimerId);
-        modQmTimer::SetTimer(this, modQmTimer::kHoverTimerId, modQmTimer::kHoverIntervalMs,
-                             &modQmTimer::HoverTimerProc);
-        hoverActive_ = true;
-        suspended_ = false;
-        if (e->buttons() & Qt::LeftButton) {
-            held_ = true;
-        }
-        Refresh();
+    if (hoverActive_ || !inside) {
+        return;
     }
-    emit MouseMove(buttons, shift, static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+    status_ |= kHot;
+    emit MouseOnButton(true);
+    modQmTimer::SetProp(this, "qm_ClassID", reinterpret_cast<quintptr>(this));
+    modQmTimer::SetProp(this, "qm_TimerID", modQmTimer::kHoverTimerId);
+    modQmTimer::SetTimer(this, modQmTimer::kHoverTimerId, modQmTimer::kHoverIntervalMs,
+                         &modQmTimer::HoverTimerProc);
+    hoverActive_ = true;
+    suspended_ = false;
+    if (leftDown) {
+        held_ = true;
+    }
+    Refresh();
 }
 
 void XPButton::CheckHover(quintptr timerId) {

@@ -68,6 +68,19 @@ TEST_F(Interaction, HoverRaisesOnOnceAndOffAfterTheCursorLeaves) {
     EXPECT_EQ(Log().last(), "on");
 }
 
+TEST_F(Interaction, AnEnterEventWithoutAMoveStartsTheHoverToo) {
+    XPButton* b = Make();
+    Record(b);
+    CursorOver() = b;
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(b, &enter);
+    EXPECT_EQ(Log(), QStringList({"on"}));
+    EXPECT_TRUE(timer::IsTimerSet(b, 237));
+    Press(b);
+    EXPECT_EQ(b->StatusFlags() & (XPButton::kHot | XPButton::kPressed),
+              XPButton::kHot | XPButton::kPressed);
+}
+
 TEST_F(Interaction, ClicksByMode) {
     XPButton* b = Make();
     Record(b);
