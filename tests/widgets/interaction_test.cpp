@@ -175,6 +175,24 @@ TEST_F(Interaction, AccessKeysEnterAndEsc) {
     EXPECT_TRUE(chk->value());
 }
 
+TEST_F(Interaction, AltAndTheAccessKeyClicks) {
+    XPButton* b = Make();
+    b->setCaption("&Go");
+    host->show();
+    host->activateWindow();
+    if (!QTest::qWaitForWindowActive(host.get())) {
+        GTEST_SKIP() << "the platform cannot activate a window";
+    }
+    QSignalSpy clicks(b, &XPButton::Click);
+    QTest::keyClick(host.get(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    b->setCaption("&Stop");  // the old key goes away with the new one
+    QTest::keyClick(host.get(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::keyClick(host.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 2);
+}
+
 TEST_F(Interaction, OptionGroupsJoinSelectAndRenumber) {
     XPButton* a = Make();
     XPButton* b = Make();
