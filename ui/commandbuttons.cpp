@@ -1,14 +1,21 @@
 // The six command buttons in the right-hand column, loaded from the stored layout.
 #include <QWidget>
+#include <QtGlobal>
 #include <array>
 
 #include "frmmain.h"
 #include "widgets/propertybag.h"
 #include "widgets/xpbutton.h"
 
+// The layout is compiled into this static library; register it before the first read.
+static void initLayoutResource() { Q_INIT_RESOURCE(layout); }
+
 namespace quorvane::ui {
 
+void initUiResources() { initLayoutResource(); }
+
 void FrmMainWindow::createCommandButtons() {
+    initUiResources();
     struct Place {
         const char* name;
         int topTwips;

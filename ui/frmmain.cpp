@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include "positionstore.h"
 #include "soundplayer.h"
 #include "version.h"
+#include "widgets/xpbutton.h"
 
 namespace quorvane::ui {
 
@@ -50,7 +52,7 @@ void EngineLabel::setCaption(std::string_view utf8) {
 }
 
 void ButtonCaption::setCaption(std::string_view utf8) {
-    button_->setProperty("Caption", fromUtf8(utf8));
+    button_->setCaption(fromUtf8(utf8));
 }
 
 FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
@@ -150,7 +152,7 @@ void FrmMainWindow::buildControls() {
 // ---- the window's life ----
 
 void FrmMainWindow::Form_Load() {
-    appDir_ = QCoreApplication::applicationDirPath();
+    // The folder the window was given (the program's own), without a trailing separator.
     while (appDir_.endsWith('/') || appDir_.endsWith('\\')) {
         appDir_.chop(1);
     }
@@ -167,7 +169,7 @@ void FrmMainWindow::Form_Load() {
 
     setWindowTitle(title());
     lbBR_->setToolTip(QStringLiteral("查看版权所有者信息"));
-    buttons_[2]->setProperty("Caption", QStringLiteral("官方网站"));
+    buttons_[2]->setCaption(QStringLiteral("官方网站"));
 
     show();
 
@@ -374,7 +376,7 @@ void FrmMainWindow::pauseClicked() {
 }
 
 void FrmMainWindow::hintClicked() {
-    QWidget* hint = buttons_[4];
+    qm::XPButton* hint = buttons_[4];
     hint->setEnabled(false);
     useHint();
     hint->setEnabled(true);
@@ -461,7 +463,12 @@ void FrmMainWindow::closeEvent(QCloseEvent* event) {
 
 void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        desktop().open(QUrl::fromLocalFile(helpFile()));
+        // A help page that is not there would only make the desktop show an error of its own.
+        if (QFileInfo(helpFile()).isFile()) {
+            desktop().open(QUrl::fromLocalFile(helpFile()));
+        } else {
+            QApplication::beep();
+        }
         return;
     }
     QWidget::keyPressEvent(event);

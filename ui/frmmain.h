@@ -15,6 +15,9 @@
 #include "form2.h"
 
 class QLabel;
+namespace qm {
+class XPButton;
+}
 
 namespace quorvane::ui {
 
@@ -37,15 +40,18 @@ class EngineLabel : public Label {
     QLabel* label_;
 };
 
-// The caption of a command button, written through its Caption property.
+// The caption of a command button.
 class ButtonCaption : public Caption {
   public:
-    explicit ButtonCaption(QWidget* button) : button_(button) {}
+    explicit ButtonCaption(qm::XPButton* button) : button_(button) {}
     void setCaption(std::string_view utf8) override;
 
   private:
-    QWidget* button_;
+    qm::XPButton* button_;
 };
+
+// Registers the window's compiled-in layout; the window does it itself, tests may call it first.
+void initUiResources();
 
 struct Twips {
     static constexpr int kPerPixel = 15;
@@ -114,7 +120,7 @@ class FrmMainWindow : public QWidget, public FrmMain {
     QWidget* imBar() const { return imBar_; }
     FrameImage* imClose() const { return imClose_; }
     FrameImage* imMin() const { return imMin_; }
-    QWidget* button(int number) const { return buttons_.at(number - 1); }
+    qm::XPButton* button(int number) const { return buttons_.at(number - 1); }
     const QImage& frame() const { return frame_; }
     SoundPlayer& sounds() { return *sounds_; }
     bool cursorIsCustom() const;
@@ -151,7 +157,7 @@ class FrmMainWindow : public QWidget, public FrmMain {
     QWidget* imBar_ = nullptr;
     FrameImage* imClose_ = nullptr;
     FrameImage* imMin_ = nullptr;
-    std::array<QWidget*, 6> buttons_{};
+    std::array<qm::XPButton*, 6> buttons_{};
 
     EngineLabel label3_{nullptr};
     EngineLabel label4_{nullptr};

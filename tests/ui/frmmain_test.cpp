@@ -12,6 +12,7 @@
 #include "ui/platform.h"
 #include "ui/positionstore.h"
 #include "ui/soundplayer.h"
+#include "widgets/xpbutton.h"
 
 namespace quorvane::ui {
 namespace {
@@ -95,8 +96,8 @@ TEST_F(MainWindow, LoadShowsTheFixedWindowAndDealsLevelOne) {
     EXPECT_FALSE(window->Timer1().isEnabled());
     EXPECT_TRUE(window->label4()->isHidden());
     EXPECT_EQ(window->lbBR()->toolTip(), "查看版权所有者信息");
-    EXPECT_EQ(window->button(3)->property("Caption").toString(), "官方网站");
-    EXPECT_EQ(window->button(5)->property("Caption").toString(), "求助 10");
+    EXPECT_EQ(window->button(3)->caption(), "官方网站");
+    EXPECT_EQ(window->button(5)->caption(), "求助 10");
     EXPECT_EQ(window->label3()->text(), "1");
 }
 
@@ -168,11 +169,11 @@ TEST_F(MainWindow, RestartAsksFirstAndNoLeavesEverything) {
 
     // Yes while paused deals again and resets the pause caption, but stays paused.
     window->pauseClicked();
-    EXPECT_EQ(window->button(2)->property("Caption").toString(), "开始");
+    EXPECT_EQ(window->button(2)->caption(), "开始");
     desk.answerYes = true;
     window->restartClicked();
     EXPECT_EQ(hintsLeft, 10);
-    EXPECT_EQ(window->button(2)->property("Caption").toString(), "暂停");
+    EXPECT_EQ(window->button(2)->caption(), "暂停");
     EXPECT_EQ(paused, True);
     EXPECT_TRUE(window->Timer2().isEnabled());
 }
@@ -182,7 +183,7 @@ TEST_F(MainWindow, HintLeavesItsButtonEnabledWithTheFocus) {
     window->hintClicked();
     EXPECT_EQ(hintsLeft, 9);
     EXPECT_TRUE(window->button(5)->isEnabled());
-    EXPECT_EQ(window->button(5)->property("Caption").toString(), "求助 9");
+    EXPECT_EQ(window->button(5)->caption(), "求助 9");
     EXPECT_TRUE(window->button(5)->hasFocus() || QApplication::focusWidget() == nullptr);
 }
 

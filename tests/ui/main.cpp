@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "assets/assets.h"
+#include "ui/frmmain.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     quorvane::initAssets();
+    quorvane::ui::initUiResources();
     // Keep the tests' settings away from the player's.
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
