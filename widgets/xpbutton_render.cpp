@@ -12,7 +12,7 @@ namespace qm {
 
 using raster::Canvas;
 
-void XPButton::RedrawButton(bool) {
+void XPButton::RedrawButton(bool fromRefresh) {
     if (suspended_ || width() <= 0 || height() <= 0) {
         return;
     }
@@ -50,7 +50,10 @@ void XPButton::RedrawButton(bool) {
             Style7(c);
             break;
     }
-    PrepareBuffer(false);
+    if (fromRefresh) {
+        PrepareBuffer(false);
+    }
+    // From the paint event the copy follows right there; asking for another paint would loop.
 }
 
 void XPButton::PrepareBuffer(bool create) {

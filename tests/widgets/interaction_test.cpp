@@ -307,6 +307,31 @@ TEST_F(Interaction, DestroyedWhileHoveringStopsItsTimer) {
     QTest::qWait(70);  // no tick reaches the freed button
 }
 
+TEST_F(Interaction, OnePaintPerUpdateAndNoneWhenIdle) {
+    XPButton* b = Make();
+    host->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host.get()));
+    QTest::qWait(50);
+    struct Counter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    b->installEventFilter(&counter);
+    QTest::qWait(150);  // the first exposure settles
+    counter.paints = 0;
+    QTest::qWait(150);
+    EXPECT_EQ(counter.paints, 0) << "idle";
+    b->update();  // a paint the button did not ask for: it draws afresh and copies once
+    QTest::qWait(150);
+    EXPECT_EQ(counter.paints, 1);
+    b->setCaption("again");  // a property change: drawn once, copied once
+    QTest::qWait(150);
+    EXPECT_EQ(counter.paints, 2);
+}
+
 TEST_F(Interaction, AmbientChangesReachTheLook) {
     XPButton* b = Make(80, 33, 0, 4);
     b->setCaption(QString());
