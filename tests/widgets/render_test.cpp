@@ -1,5 +1,6 @@
 // Pixel tests: the buffer of a drawn button against the colours and positions the face fixes.
 #include <QScreen>
+#include <QSet>
 
 #include "helpers.h"
 
@@ -351,4 +352,38 @@ TEST_F(Render, CaptionInkStaysInItsRectangleAndMovesWhenPressed) {
     Enter(b, {60, 20});
     Press(b, {60, 20});
     EXPECT_EQ(ink(cap), before.translated(1, 1));
+}
+
+TEST_F(Render, CaptionEffectsAndDisabledText) {
+    XPButton* b = Make(120, 40, 5, 0);  // style 5 in run mode: only the face and the text
+    b->setCaption("Mm");
+    b->setForeColor(Rgb(0, 0, 0));
+    const OleColor face = b->DerivedColors()[0];
+    auto colours = [&] {
+        QSet<QRgb> seen;
+        for (int y = 0; y < b->height(); ++y) {
+            for (int x = 0; x < b->width(); ++x) {
+                seen.insert(Px(b, x, y));
+            }
+        }
+        return seen;
+    };
+    b->setCaptionStyle(1);
+    QSet<QRgb> seen = colours();
+    EXPECT_TRUE(seen.contains(Q(ShadeColor(face, -40))));
+    EXPECT_TRUE(seen.contains(Q(ShadeColor(face, 40))));
+    EXPECT_TRUE(seen.contains(Q(kBlack)));
+
+    b->setCaptionStyle(0);
+    b->setEnabled(false);  // a command button: etched
+    seen = colours();
+    EXPECT_TRUE(seen.contains(Q(kWhite)));
+    EXPECT_TRUE(seen.contains(Q(kGrey)));
+    EXPECT_FALSE(seen.contains(Q(kBlack)));
+
+    b->setMode(1);  // a check button: plain grey, no highlight
+    b->Refresh();
+    seen = colours();
+    EXPECT_TRUE(seen.contains(Q(kGrey)));
+    EXPECT_FALSE(seen.contains(Q(kWhite)));
 }
