@@ -23,4 +23,11 @@ echo "== tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
+# Installing the package changes the machine, so it runs where the machine is throwaway: in CI,
+# or when asked for.
+if [ "${CI:-}" = "true" ] || [ "${QUORVANE_PACKAGE_TEST:-}" = "1" ]; then
+  echo "== the Debian package, installed and started"
+  scripts/package-test.sh build
+fi
+
 echo "== all tests passed"

@@ -18,19 +18,41 @@ QString lockPath() {
     return QDir(QDir::tempPath()).filePath(QStringLiteral("quorvane-%1.lock").arg(user));
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationVersion(QString::fromLatin1(quorvane::kVersionText));
-
+// Parses the command line; --help and --version print and end the program here.
+void parseCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Quorvane: link two tiles of one kind with at most two bends to clear the board."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);
+}
+
+bool onlyAsksForText(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "-?" ||
+            arg == "--version" || arg == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(quorvane::kVersionText));
+    if (onlyAsksForText(argc, argv)) {
+        // No display needed to print a line of text.
+        QCoreApplication textOnly(argc, argv);
+        parseCommandLine(textOnly);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    parseCommandLine(app);
 
     // One game at a time: a second start ends at once and silently. A lock left behind by a run
     // that crashed names a process that no longer exists, and QLockFile takes it over.
