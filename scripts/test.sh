@@ -21,6 +21,7 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_WERROR
 cmake --build build-sanitize -j "$jobs"
 echo "== tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
 # Installing the package changes the machine, so it runs where the machine is throwaway: in CI,
