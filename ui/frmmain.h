@@ -177,6 +177,7 @@ class FrmMainWindow : public QWidget, public FrmMain {
     int savedTop_ = 0;
     bool closing_ = false;
     bool unloaded_ = false;
+    bool firstFrameReported_ = false;
 
     // A drag the window manager did not take: the window follows the pointer by hand.
     QPointer<QWidget> manualDragSource_;
