@@ -8,11 +8,15 @@
 #include "widgets/xpbutton.h"
 
 // The layout is compiled into this static library; register it before the first read.
-static void initLayoutResource() { Q_INIT_RESOURCE(layout); }
+static void initLayoutResource() {
+    Q_INIT_RESOURCE(layout);
+}
 
 namespace quorvane::ui {
 
-void initUiResources() { initLayoutResource(); }
+void initUiResources() {
+    initLayoutResource();
+}
 
 void FrmMainWindow::createCommandButtons() {
     initUiResources();
