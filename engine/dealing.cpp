@@ -61,6 +61,16 @@ void shuffleOrder(int16* order) {
     }
 }
 
+Cell& placeTile(int16 cellNumber) {
+    const auto row = static_cast<int16>((cellNumber - 1) / 14 + 2);
+    const auto col = static_cast<int16>((cellNumber - 1) % 14 + 2);
+    Cell& cell = board[row][col];
+    cell.x = static_cast<int16>(col * kCellSize);
+    cell.y = static_cast<int16>(row * kCellSize);
+    cell.present = 1;
+    return cell;
+}
+
 void paintTile(int16 row, int16 col, int pictureIndex) {
     frmMain().Picture1().PaintPicture(Form2::Picture1(pictureIndex), (col - 1) * kCellSize,
                                       (row - 1) * kCellSize, kCellSize, kCellSize);
@@ -87,12 +97,7 @@ void dealBoard() {
 
     std::array<int16, kKinds + 1> tally{};
     for (int16 v : order) {
-        const auto row = static_cast<int16>((v - 1) / 14 + 2);
-        const auto col = static_cast<int16>((v - 1) % 14 + 2);
-        Cell& cell = board[row][col];
-        cell.x = static_cast<int16>(col * kCellSize);
-        cell.y = static_cast<int16>(row * kCellSize);
-        cell.present = 1;
+        Cell& cell = placeTile(v);
         // The caps add up to exactly 140, so a kind with room is always left to draw.
         int16 t = 0;
         do {

@@ -117,13 +117,7 @@ void reshuffleBoard() {
 
     int16 k = 1;
     for (int16 i = 0; i < total; ++i) {
-        const int16 v = order[i];
-        const auto row = static_cast<int16>((v - 1) / 14 + 2);
-        const auto col = static_cast<int16>((v - 1) % 14 + 2);
-        Cell& cell = board[row][col];
-        cell.x = static_cast<int16>(col * kCellSize);
-        cell.y = static_cast<int16>(row * kCellSize);
-        cell.present = 1;
+        Cell& cell = placeTile(order[i]);
         while (count[k] == 0 && k < 26) {
             ++k;
         }

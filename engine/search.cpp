@@ -119,6 +119,19 @@ int16 probeNeighbour(int16 row, int16 col, int16 dir) {
     return result;
 }
 
+namespace {
+
+// Back in the cell the last pop took off the stack, with its next direction.
+void resumeAfterPopped() {
+    searchRow = poppedStep.row;
+    searchCol = poppedStep.col;
+    searchDir = static_cast<int16>(poppedStep.dir + 1);
+    searchTurn = poppedStep.turn;
+    searchBends = poppedStep.bends;
+}
+
+}  // namespace
+
 void searchStep(int16 row, int16 col, int16 dir) {
     // Phase A: is the target right next to this cell?
     for (int16 d = dir; d <= kUp; ++d) {
@@ -148,11 +161,7 @@ void searchStep(int16 row, int16 col, int16 dir) {
         if (d > kUp) {
             if (pathTop >= 2) {
                 popStep();
-                searchRow = poppedStep.row;
-                searchCol = poppedStep.col;
-                searchDir = static_cast<int16>(poppedStep.dir + 1);
-                searchTurn = poppedStep.turn;
-                searchBends = poppedStep.bends;
+                resumeAfterPopped();
             } else {
                 searchRow = row;
                 searchCol = col;
@@ -175,11 +184,7 @@ void searchStep(int16 row, int16 col, int16 dir) {
             // Turned down in phase A: reaching it from here would take a third bend.
             pushStep(row, col, d, 0, 2);
             popStep();
-            searchRow = poppedStep.row;
-            searchCol = poppedStep.col;
-            searchDir = static_cast<int16>(poppedStep.dir + 1);
-            searchTurn = poppedStep.turn;
-            searchBends = poppedStep.bends;
+            resumeAfterPopped();
             return;
         }
         int16 n = 0;
