@@ -11,6 +11,7 @@
 #include <random>
 
 #include "engine/engine.h"
+#include "ui/form2.h"
 #include "ui/frmmain.h"
 #include "ui/platform.h"
 #include "ui/positionstore.h"
@@ -115,6 +116,18 @@ TEST(MissingFiles, HelpKeyWithoutAHelpPageOpensNothing) {
     QCoreApplication::sendEvent(&window, &f1);
     EXPECT_EQ(opened, 1);
     desktop() = saved;
+}
+
+TEST(MissingFiles, APictureThatCannotBeReadBecomesAGreyStandInOfItsSize) {
+    const QImage missing = loadPicture(":/form2/no-such-picture.png", QSize(39, 39));
+    EXPECT_EQ(missing.size(), QSize(39, 39));
+    EXPECT_EQ(missing.pixel(20, 20), qRgb(128, 128, 128));
+    QTemporaryDir dir;
+    QFile corrupt(dir.filePath("broken.png"));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write("\x89PNG\r\n\x1a\n but nothing after the signature");
+    corrupt.close();
+    EXPECT_EQ(loadPicture(corrupt.fileName(), QSize(450, 10)).size(), QSize(450, 10));
 }
 
 // Random damage to the stored button layout: the reader and the button take whatever comes.
