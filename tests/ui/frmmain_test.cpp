@@ -179,12 +179,13 @@ TEST_F(MainWindow, RestartAsksFirstAndNoLeavesEverything) {
 }
 
 TEST_F(MainWindow, HintLeavesItsButtonEnabledWithTheFocus) {
-    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    window->button(1)->setFocus();
     window->hintClicked();
     EXPECT_EQ(hintsLeft, 9);
     EXPECT_TRUE(window->button(5)->isEnabled());
     EXPECT_EQ(window->button(5)->caption(), "求助 9");
-    EXPECT_TRUE(window->button(5)->hasFocus() || QApplication::focusWidget() == nullptr);
+    EXPECT_TRUE(window->button(5)->hasFocus());
 }
 
 TEST_F(MainWindow, AboutBoxAndWebLinks) {
