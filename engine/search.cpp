@@ -216,18 +216,9 @@ void findLink(int16 row, int16 col, int16 dir, int16 /*bends*/) {
         resetSearch();  // the search would try every path and end where it started
         return;
     }
-    searchRow = row;
-    searchCol = col;
-    searchDir = dir;
-    for (;;) {
-        searchStep(searchRow, searchCol, searchDir);
-        if (searchIdle()) {
-            return;
-        }
-        if (hasSteps() == 0 && searchDir > kUp) {
-            resetSearch();
-            return;
-        }
+    probeLink(row, col, dir);
+    if (!searchIdle()) {
+        resetSearch();  // the search ran dry without a link
     }
 }
 
