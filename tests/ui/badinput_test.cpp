@@ -51,6 +51,10 @@ TEST(BadSettings, AnyFileContentGivesAPositionAndAPlayableStart) {
         "[SetLog]\nfrmMainX=1, 2, 3\nfrmMainY=\n",
     };
     for (const QByteArray& content : files) {
+        // A folder of its own for each file: QSettings caches what it last read and would not
+        // notice a rewrite of the same size within the file system's time resolution.
+        QTemporaryDir folder;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         writeSettingsFile(content);
         const QPoint position = loadWindowPosition(QPoint(111, 222));
         EXPECT_TRUE(position.x() == 111 || position.x() == 12) << content.left(60).toStdString();
