@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
   libqt6opengl6-dev libqt6svg6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
+  libpulse-dev pulseaudio
   xvfb xauth xdotool imagemagick x11-utils python3
   dpkg-dev appstream desktop-file-utils
   xfonts-wqy fonts-arphic-uming fonts-noto-color-emoji fonts-dejavu-core

@@ -1,44 +1,71 @@
 #include "soundplayer.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
 
+#include "cueoutput.h"
 #include "platform.h"
 
 namespace quorvane::ui {
 
-SoundPlayer::SoundPlayer(QString appDir, QObject* parent)
-    : QObject(parent), appDir_(std::move(appDir)) {}
+namespace {
 
-QSoundEffect* SoundPlayer::effectFor(const QString& path) {
-    auto found = effects_.find(path);
-    if (found != effects_.end()) {
-        return found->second;
+// The cues last a second or two; anything this large is not one of them.
+constexpr qint64 kLargestCueBytes = 8 * 1024 * 1024;
+
+std::optional<Wave> readWave(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kLargestCueBytes) {
+        return std::nullopt;
     }
-    QSoundEffect* effect = nullptr;
-    if (QFileInfo(path).isFile()) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
     }
-    effects_.emplace(path, effect);
-    return effect;
+    return decodeWave(file.read(kLargestCueBytes));
+}
+
+}  // namespace
+
+SoundPlayer::SoundPlayer(QString appDir, std::unique_ptr<CueOutput> output)
+    : appDir_(std::move(appDir)), output_(std::move(output)) {
+    if (output_ == nullptr) {
+        output_ =
+            std::make_unique<PulseAudioOutput>(QCoreApplication::applicationName().toStdString());
+    }
+}
+
+SoundPlayer::~SoundPlayer() = default;
+
+const std::optional<Wave>& SoundPlayer::waveFor(const QString& fileName) {
+    const QString path = appFile(appDir_, fileName);
+    auto found = waves_.find(path);
+    if (found == waves_.end()) {
+        found = waves_.emplace(path, readWave(path)).first;
+    }
+    return found->second;
+}
+
+void SoundPlayer::prepare(const QStringList& fileNames) {
+    for (const QString& name : fileNames) {
+        const std::optional<Wave>& wave = waveFor(name);
+        if (wave.has_value()) {
+            output_->prepare(*wave);
+        }
+    }
 }
 
 void SoundPlayer::play(const QString& fileName) {
-    ++started_;
-    if (playing_ != nullptr) {
-        playing_->stop();
-        playing_ = nullptr;
-    }
-    QSoundEffect* effect = effectFor(appFile(appDir_, fileName));
-    if (effect == nullptr || effect->status() == QSoundEffect::Error) {
+    ++cuesStarted_;
+    output_->stop();
+    const std::optional<Wave>& wave = waveFor(fileName);
+    if (!wave.has_value()) {
         QApplication::beep();
         return;
     }
-    effect->play();
-    playing_ = effect;
+    output_->play(*wave);
 }
 
 }  // namespace quorvane::ui

@@ -1,33 +1,41 @@
 // Plays the four cue files from the program's folder without blocking the game.
 #pragma once
 
-#include <QObject>
 #include <QString>
 #include <map>
+#include <memory>
+#include <optional>
 
-class QSoundEffect;
+#include "cueoutput.h"
+#include "wavefile.h"
 
 namespace quorvane::ui {
 
-class SoundPlayer : public QObject {
-    Q_OBJECT
+class SoundPlayer {
   public:
-    explicit SoundPlayer(QString appDir, QObject* parent = nullptr);
+    // Plays through the desktop's audio device, or through the given output.
+    explicit SoundPlayer(QString appDir, std::unique_ptr<CueOutput> output = nullptr);
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     // Starts the cue and returns at once; a cue still playing is cut off. A file that is missing
     // or unreadable gives the desktop's beep instead, and the game goes on.
     void play(const QString& fileName);
 
-    // The cues started so far, for tests.
-    int started() const { return started_; }
+    // Reads the cue files and opens the audio device now, so the first cue starts at once.
+    void prepare(const QStringList& fileNames);
+
+    // How many cues were asked for so far, heard or not.
+    int cuesStarted() const { return cuesStarted_; }
 
   private:
-    QSoundEffect* effectFor(const QString& path);
+    const std::optional<Wave>& waveFor(const QString& fileName);
 
     QString appDir_;
-    std::map<QString, QSoundEffect*> effects_;
-    QSoundEffect* playing_ = nullptr;
-    int started_ = 0;
+    std::unique_ptr<CueOutput> output_;
+    std::map<QString, std::optional<Wave>> waves_;
+    int cuesStarted_ = 0;
 };
 
 }  // namespace quorvane::ui

@@ -101,7 +101,7 @@ TEST(MissingFiles, SoundsThatAreMissingOrCorruptOnlyChangeWhatIsHeard) {
         player.play("\\..\\..\\etc\\passwd");
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(player.started(), 60);
+    EXPECT_EQ(player.cuesStarted(), 60);
 }
 
 TEST(MissingFiles, HelpKeyWithoutAHelpPageOpensNothing) {

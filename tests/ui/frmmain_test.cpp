@@ -304,13 +304,13 @@ TEST_F(MainWindow, ALinkIsHeldForTwoTicksOfTimer1ThenThePairGoes) {
     layBoard({"", ".AA"});
     pickRow = 2;
     pickCol = 2;
-    const int cues = window->sounds().started();
+    const int cues = window->sounds().cuesStarted();
     window->boardPressed(Qt::LeftButton, cellCentre(2, 3));
     EXPECT_EQ(board[2][2].present, 0);
     EXPECT_EQ(board[2][3].present, 0);
     EXPECT_GE(delayTicks, 2);
     EXPECT_FALSE(window->Timer1().isEnabled());
-    EXPECT_EQ(window->sounds().started(), cues + 2);  // click, then match
+    EXPECT_EQ(window->sounds().cuesStarted(), cues + 2);  // click, then match
     EXPECT_EQ(pickRow, 1);
 }
 

@@ -1,0 +1,197 @@
+#include "cueoutput.h"
+
+#include <pulse/context.h>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
+
+#include <algorithm>
+
+namespace quorvane::ui {
+
+namespace {
+
+constexpr int kBufferedMs = 40;  // how far the server may run ahead of the cue
+
+bool sameFormat(const Wave& a, const Wave& b) {
+    return a.sampleRate == b.sampleRate && a.channels == b.channels &&
+           a.bitsPerSample == b.bitsPerSample;
+}
+
+// Holds the loop's lock for a scope; callbacks run with it held already.
+class LoopLock {
+  public:
+    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) {
+        pa_threaded_mainloop_lock(loop_);
+    }
+    ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
+    LoopLock(const LoopLock&) = delete;
+    LoopLock& operator=(const LoopLock&) = delete;
+
+  private:
+    pa_threaded_mainloop* loop_;
+};
+
+void dropOperation(pa_operation* operation) {
+    if (operation != nullptr) {
+        pa_operation_unref(operation);
+    }
+}
+
+void closeStream(pa_stream*& stream) {
+    if (stream != nullptr) {
+        pa_stream_set_write_callback(stream, nullptr, nullptr);
+        pa_stream_disconnect(stream);
+        pa_stream_unref(stream);
+        stream = nullptr;
+    }
+}
+
+}  // namespace
+
+PulseAudioOutput::PulseAudioOutput(std::string applicationName)
+    : applicationName_(std::move(applicationName)) {}
+
+PulseAudioOutput::~PulseAudioOutput() {
+    if (loop_ == nullptr) {
+        return;
+    }
+    {
+        const LoopLock lock(loop_);
+        closeStream(stream_);
+        if (context_ != nullptr) {
+            pa_context_set_state_callback(context_, nullptr, nullptr);
+            pa_context_disconnect(context_);
+            pa_context_unref(context_);
+            context_ = nullptr;
+        }
+    }
+    pa_threaded_mainloop_stop(loop_);
+    pa_threaded_mainloop_free(loop_);
+}
+
+bool PulseAudioOutput::connect() {
+    if (loop_ != nullptr || setupFailed_) {
+        return !setupFailed_;
+    }
+    setupFailed_ = true;  // until the loop runs
+    loop_ = pa_threaded_mainloop_new();
+    if (loop_ == nullptr) {
+        return false;
+    }
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), applicationName_.c_str());
+    // No autospawn: starting a server is the desktop's business, and it could keep us waiting.
+    if (context_ == nullptr ||
+        pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        return false;
+    }
+    pa_context_set_state_callback(context_, &PulseAudioOutput::onContextState, this);
+    setupFailed_ = pa_threaded_mainloop_start(loop_) < 0;
+    return !setupFailed_;
+}
+
+void PulseAudioOutput::onContextState(pa_context* context, void* self) {
+    auto* output = static_cast<PulseAudioOutput*>(self);
+    switch (pa_context_get_state(context)) {
+        case PA_CONTEXT_READY:
+            output->openStream();
+            break;
+        case PA_CONTEXT_FAILED:
+        case PA_CONTEXT_TERMINATED:
+            // A desktop without sound stays silent for the rest of the run.
+            output->serverGone_ = true;
+            closeStream(output->stream_);
+            break;
+        default:
+            break;
+    }
+}
+
+// With the loop's lock held and the context ready.
+void PulseAudioOutput::openStream() {
+    closeStream(stream_);
+    if (format_.sampleRate == 0 || context_ == nullptr ||
+        pa_context_get_state(context_) != PA_CONTEXT_READY) {
+        return;
+    }
+    pa_sample_spec spec{};
+    spec.format = format_.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    spec.rate = static_cast<std::uint32_t>(format_.sampleRate);
+    spec.channels = static_cast<std::uint8_t>(format_.channels);
+    stream_ = pa_stream_new(context_, "cues", &spec, nullptr);
+    if (stream_ == nullptr) {
+        return;
+    }
+    pa_buffer_attr buffer{};
+    buffer.maxlength = static_cast<std::uint32_t>(-1);
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferedMs * 1000, &spec));
+    buffer.prebuf = 0;  // play the first samples at once and never wait to refill
+    buffer.minreq = static_cast<std::uint32_t>(-1);
+    buffer.fragsize = static_cast<std::uint32_t>(-1);
+    pa_stream_set_write_callback(stream_, &PulseAudioOutput::onWritable, this);
+    if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                   nullptr) < 0) {
+        closeStream(stream_);
+    }
+}
+
+void PulseAudioOutput::onWritable(pa_stream*, std::size_t bytes, void* self) {
+    static_cast<PulseAudioOutput*>(self)->feed(bytes);
+}
+
+// With the loop's lock held: hands the server as much of the cue as it asked for.
+void PulseAudioOutput::feed(std::size_t bytes) {
+    if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY) {
+        return;
+    }
+    const auto size = std::min(static_cast<qsizetype>(bytes), playing_.size() - position_);
+    if (size <= 0) {
+        return;
+    }
+    // The library copies the samples, so the cue may be replaced at any time after.
+    pa_stream_write(stream_, playing_.constData() + position_, static_cast<std::size_t>(size),
+                    nullptr, 0, PA_SEEK_RELATIVE);
+    position_ += size;
+}
+
+void PulseAudioOutput::prepare(const Wave& wave) {
+    if (!connect()) {
+        return;
+    }
+    const LoopLock lock(loop_);
+    if (!serverGone_ && (!sameFormat(format_, wave) || stream_ == nullptr)) {
+        format_ = Wave{wave.sampleRate, wave.channels, wave.bitsPerSample, {}};
+        openStream();
+    }
+}
+
+void PulseAudioOutput::play(const Wave& wave) {
+    prepare(wave);
+    if (setupFailed_) {
+        return;
+    }
+    const LoopLock lock(loop_);
+    playing_ = wave.samples;
+    position_ = 0;
+    if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
+        dropOperation(pa_stream_flush(stream_, nullptr, nullptr));
+        const std::size_t room = pa_stream_writable_size(stream_);
+        if (room != static_cast<std::size_t>(-1)) {
+            feed(room);
+        }
+    }
+    // A stream still connecting asks for the samples itself once it is ready.
+}
+
+void PulseAudioOutput::stop() {
+    if (loop_ == nullptr) {
+        return;
+    }
+    const LoopLock lock(loop_);
+    playing_.clear();
+    position_ = 0;
+    if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
+        dropOperation(pa_stream_flush(stream_, nullptr, nullptr));
+    }
+}
+
+}  // namespace quorvane::ui

@@ -1,0 +1,68 @@
+// Where the cues are heard. The sound player hands a decoded wave to an output; the game uses the
+// desktop's sound server, tests put a recorder in its place.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "wavefile.h"
+
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
+
+namespace quorvane::ui {
+
+class CueOutput {
+  public:
+    virtual ~CueOutput() = default;
+    // Plays the wave from its first sample and returns at once; whatever was playing stops.
+    virtual void play(const Wave& wave) = 0;
+    // Silences the output at once.
+    virtual void stop() = 0;
+    // Gets ready to play waves like this one, so the first cue starts without delay.
+    virtual void prepare(const Wave& wave) { (void)wave; }
+};
+
+// The desktop's sound server (PulseAudio, or PipeWire speaking its protocol), fed from memory.
+// Nothing here waits on the server: connecting, opening the stream and writing happen on the
+// client library's own thread, which asks for samples as the server needs them. A new cue or a
+// stop flushes what the server still holds, so the old cue ends at once. With no server the cues
+// are silent and the game plays on without a word.
+//
+// The output owns its whole life: the destructor closes the stream and the connection and ends the
+// thread before it returns, so nothing of it is left running when the program exits.
+class PulseAudioOutput : public CueOutput {
+  public:
+    explicit PulseAudioOutput(std::string applicationName);
+    ~PulseAudioOutput() override;
+    PulseAudioOutput(const PulseAudioOutput&) = delete;
+    PulseAudioOutput& operator=(const PulseAudioOutput&) = delete;
+
+    void play(const Wave& wave) override;
+    void stop() override;
+    void prepare(const Wave& wave) override;
+
+  private:
+    struct Server;
+    // Connects on first use; false once the server is known to be missing.
+    bool connect();
+    void openStream();
+    void feed(std::size_t bytes);
+    static void onContextState(pa_context* context, void* self);
+    static void onWritable(pa_stream* stream, std::size_t bytes, void* self);
+
+    std::string applicationName_;
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    bool setupFailed_ = false;
+    // Guarded by the loop's lock: whether the server is gone, the format the stream has or should
+    // have, and the cue.
+    bool serverGone_ = false;
+    Wave format_;
+    QByteArray playing_;
+    qsizetype position_ = 0;
+};
+
+}  // namespace quorvane::ui
