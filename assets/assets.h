@@ -16,6 +16,9 @@
 //   :/frame/button_cursor.png                   32 x 32 pointer of the buttons and frame images
 //   :/icons/quorvane_<N>.png                    application icon, N = 16 24 32 48 64 128 256
 //   :/text/notice.txt                           text of the bottom-right notice label (UTF-8)
+//
+// Each picture also has a twin of twice its size for scaled displays, in a library of its own:
+// see assets2x.h.
 #pragma once
 
 #include <array>

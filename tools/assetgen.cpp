@@ -3,8 +3,11 @@
 // Usage: quorvane-assetgen <assets-dir>
 //
 // Writes the tile faces, link pieces, banners, time bar, board background, window skin and its
-// button looks, icons, pointers, the notice text, the resource list, the four cue sounds, a
-// contact sheet and a preview of the assembled window frame. The only inputs are fonts from
+// button looks, icons, pointers, the notice text, the resource lists, the four cue sounds, two
+// contact sheets and previews of the assembled window frame. Every picture is drawn twice from
+// one description: at its own size, and at twice the size for scaled displays (Qt's "@2x" twin,
+// e.g. form2/picture1_00@2x.png), where a 1-pixel line becomes 2 pixels at the same place and
+// curves, text, gradients and fruit get the finer detail. The only inputs are fonts from
 // Debian packages (fonts-noto-color-emoji, fonts-arphic-uming, fonts-dejavu-core), so a fresh
 // machine makes the same files; running it twice gives identical bytes.
 #include <QDir>
@@ -32,6 +35,7 @@
 #include <vector>
 
 #include "assets.h"
+#include "assets2x.h"
 
 namespace {
 
@@ -39,7 +43,8 @@ namespace {
 // Output
 
 QString gOutDir;
-QStringList gResources;  // paths relative to gOutDir that go into the resource file
+QStringList gResources;    // paths relative to gOutDir that go into the resource file
+QStringList gResources2x;  // the "@2x" twins, which go into a resource file of their own
 
 [[noreturn]] void fail(const QString& message) {
     std::fprintf(stderr, "quorvane-assetgen: %s\n", qPrintable(message));
@@ -77,8 +82,31 @@ void savePng(const QImage& image, const QString& rel, bool resource = true) {
         fail(QStringLiteral("cannot write %1: %2").arg(rel, writer.errorString()));
     }
     if (resource) {
-        gResources << rel;
+        (rel.contains(QLatin1String("@2x.")) ? gResources2x : gResources) << rel;
     }
+}
+
+// The name of a picture drawn at scale s: the name itself at 1, Qt's "@2x" twin beside it at 2.
+QString atScale(const QString& rel, int s) {
+    if (s == 1) {
+        return rel;
+    }
+    QString name = rel;
+    return name.insert(rel.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(s));
+}
+
+// The position, in 1x rows, of the middle of row y of a picture drawn at scale s; at 1 it is y.
+// Row-by-row descriptions are evaluated there, so each pair of 2x rows averages to its 1x row.
+double rowAt(int y, int s) {
+    return (y + 0.5) / s - 0.5;
+}
+
+// Fills one row of the device (not of the scaled drawing) with a colour.
+void fillDeviceRow(QPainter& p, int y, int width, const QColor& colour) {
+    p.save();
+    p.resetTransform();
+    p.fillRect(0, y, width, 1, colour);
+    p.restore();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -202,6 +230,24 @@ void drawCentred(QPainter& p, const QImage& image, const QPointF& centre) {
                 image);
 }
 
+// Fits a glyph into a box of box 1x pixels and centres it on a 1x point, on a painter scaled by
+// s (or not scaled at all). At 2x the glyph covers exactly the pixels that the 1x glyph covers,
+// twice over, resampled from its large bitmap straight to the device's pixels.
+void drawGlyph(QPainter& p, const QImage& glyph, int box, const QPointF& centre, int s) {
+    const QImage fitted = fitInto(glyph, box);
+    if (s == 1) {
+        drawCentred(p, fitted, centre);
+        return;
+    }
+    const QPointF topLeft(std::round(centre.x() - fitted.width() / 2.0),
+                          std::round(centre.y() - fitted.height() / 2.0));
+    p.save();
+    p.resetTransform();
+    p.drawImage(topLeft * s,
+                glyph.scaled(fitted.size() * s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    p.restore();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Tile faces
 
@@ -243,13 +289,17 @@ const Fruit kFruits[quorvane::kTileKinds] = {
 
 constexpr int kFace = quorvane::kTileFaceSize;
 
-QImage tileFace(const QImage& glyph, const QColor& tint, bool selected) {
-    QImage img(kFace, kFace, QImage::Format_RGB32);
+QImage tileFace(const QImage& glyph, const QColor& tint, bool selected, int s) {
+    QImage img(kFace * s, kFace * s, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
+    if (s != 1) {
+        p.scale(s, s);
+    }
+    const QRect all(0, 0, kFace, kFace);
     if (!selected) {
         // A raised tile: dark edge, light bevel top-left, shaded bevel bottom-right.
-        p.fillRect(img.rect(), rgb(0x3a3631));
+        p.fillRect(all, rgb(0x3a3631));
         const QColor light = mix(tint, Qt::white, 0.65);
         const QColor shade = mix(tint, Qt::black, 0.35);
         p.fillRect(1, 1, kFace - 2, kFace - 2, shade);
@@ -260,11 +310,11 @@ QImage tileFace(const QImage& glyph, const QColor& tint, bool selected) {
         face.setColorAt(1.0, tint);
         p.fillRect(3, 3, kFace - 5, kFace - 5, face);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        drawCentred(p, fitInto(glyph, 29), QPointF(19.5, 19.5));
+        drawGlyph(p, glyph, 29, QPointF(19.5, 19.5), s);
     } else {
         // Selected: the tile turns dark and wears a thick bright-yellow frame; at a glance the
         // picked tile is the one dark square on a board of pale ones.
-        p.fillRect(img.rect(), rgb(0x111111));
+        p.fillRect(all, rgb(0x111111));
         p.fillRect(1, 1, kFace - 2, kFace - 2, rgb(0xffd400));
         p.fillRect(4, 4, kFace - 8, kFace - 8, rgb(0x9c2a00));
         QLinearGradient face(0, 5, 0, kFace - 6);
@@ -272,20 +322,22 @@ QImage tileFace(const QImage& glyph, const QColor& tint, bool selected) {
         face.setColorAt(1.0, rgb(0x161d30));
         p.fillRect(5, 5, kFace - 10, kFace - 10, face);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        drawCentred(p, fitInto(glyph, 27), QPointF(19.5, 19.5));
+        drawGlyph(p, glyph, 27, QPointF(19.5, 19.5), s);
     }
     return img;
 }
 
-std::vector<QImage> makeTileFaces() {
+// The fifty faces at scale s, saved; index k-1 is kind k normal, k+24 kind k selected.
+std::vector<QImage> makeTileFaces(const std::vector<QImage>& glyphs, int s) {
     std::vector<QImage> faces(2 * quorvane::kTileKinds);
     for (int k = 0; k < quorvane::kTileKinds; ++k) {
-        const QImage glyph = renderEmoji(QString::fromUtf8(kFruits[k].emoji));
-        faces[k] = tileFace(glyph, rgb(kFruits[k].tint), false);
-        faces[k + quorvane::kTileKinds] = tileFace(glyph, rgb(kFruits[k].tint), true);
+        faces[k] = tileFace(glyphs[k], rgb(kFruits[k].tint), false, s);
+        faces[k + quorvane::kTileKinds] = tileFace(glyphs[k], rgb(kFruits[k].tint), true, s);
     }
     for (int i = 0; i < 2 * quorvane::kTileKinds; ++i) {
-        savePng(faces[i], QStringLiteral("form2/picture1_%1.png").arg(i, 2, 10, QLatin1Char('0')));
+        savePng(
+            faces[i],
+            atScale(QStringLiteral("form2/picture1_%1.png").arg(i, 2, 10, QLatin1Char('0')), s));
     }
     return faces;
 }
@@ -293,42 +345,52 @@ std::vector<QImage> makeTileFaces() {
 // ---------------------------------------------------------------------------------------------
 // Link pieces, time bar, banners, board background
 
-void makeLinkPieces() {
+void makeLinkPieces(int s) {
     const QSize sizes[4] = {{10, 25}, {25, 10}, {10, 40}, {40, 10}};
     for (int i = 0; i < 4; ++i) {
-        QImage img(sizes[i], QImage::Format_RGB32);
+        QImage img(sizes[i] * s, QImage::Format_RGB32);
         img.fill(rgb(quorvane::kLinkRgb));
-        savePng(img, QStringLiteral("form2/picture2_%1.png").arg(i));
+        savePng(img, atScale(QStringLiteral("form2/picture2_%1.png").arg(i), s));
     }
 }
 
-QImage makeTimeBar() {
+QImage makeTimeBar(int s) {
     // The bar slides out to the left as time runs down, so its right end is what stays longest:
     // green on the left, turning amber and red towards the right.
-    QImage img(450, 10, QImage::Format_RGB32);
+    QImage img(450 * s, 10 * s, QImage::Format_RGB32);
     QPainter p(&img);
+    if (s != 1) {
+        p.scale(s, s);
+    }
     QLinearGradient along(0, 0, 449, 0);
     along.setColorAt(0.0, rgb(0x2fb24c));
     along.setColorAt(0.55, rgb(0xa6d22e));
     along.setColorAt(0.8, rgb(0xf5b82e));
     along.setColorAt(1.0, rgb(0xe8432b));
-    p.fillRect(img.rect(), along);
-    // Gloss on top, shade at the bottom.
+    p.fillRect(QRect(0, 0, 450, 10), along);
+    // Gloss on top, shade at the bottom: white over the upper rows, black over the lower ones,
+    // as strong as the table says for each row; between rows (at 2x) it runs in a straight line.
     const double rows[10] = {0.45, 0.30, 0.18, 0.08, 0.0, 0.0, -0.06, -0.12, -0.2, -0.35};
-    for (int y = 0; y < 10; ++y) {
-        const QColor over = rows[y] >= 0 ? QColor(255, 255, 255) : QColor(0, 0, 0);
-        const int alpha = static_cast<int>(std::abs(rows[y]) * 255.0);
-        p.fillRect(0, y, 450, 1, QColor(over.red(), over.green(), over.blue(), alpha));
+    for (int y = 0; y < 10 * s; ++y) {
+        const double at = rowAt(y, s);
+        const int i = std::clamp(static_cast<int>(std::floor(at)), 0, 8);
+        const double gloss = rows[i] + (rows[i + 1] - rows[i]) * (at - i);
+        const QColor over = gloss >= 0 ? QColor(255, 255, 255) : QColor(0, 0, 0);
+        const int alpha = static_cast<int>(std::min(std::abs(gloss), 1.0) * 255.0);
+        fillDeviceRow(p, y, 450 * s, QColor(over.red(), over.green(), over.blue(), alpha));
     }
     p.end();
-    savePng(img, QStringLiteral("form2/picture4.png"));
+    savePng(img, atScale(QStringLiteral("form2/picture4.png"), s));
     return img;
 }
 
-QImage makePauseBanner() {
-    QImage img(195, 146, QImage::Format_RGB32);
+QImage makePauseBanner(int s) {
+    QImage img(195 * s, 146 * s, QImage::Format_RGB32);
     QPainter p(&img);
-    p.fillRect(img.rect(), kOutline);
+    if (s != 1) {
+        p.scale(s, s);
+    }
+    p.fillRect(QRect(0, 0, 195, 146), kOutline);
     p.fillRect(1, 1, 193, 144, kBandBottom);
     p.fillRect(4, 4, 187, 138, kAccent);
     p.fillRect(6, 6, 183, 134, rgb(0xfffaf0));
@@ -345,15 +407,18 @@ QImage makePauseBanner() {
     drawCentredText(p, pixelFont(gFonts.cjk, 20), QStringLiteral("点击开始"),
                     QRectF(0, 102, 195, 26), rgb(0xc0561a), 0.9);
     p.end();
-    savePng(img, QStringLiteral("form2/picture3.png"));
+    savePng(img, atScale(QStringLiteral("form2/picture3.png"), s));
     return img;
 }
 
 QImage makeBanner(const QString& text, const QFont& font, double stroke, double spacing,
-                  const QString& rel) {
-    QImage img(362, 42, QImage::Format_RGB32);
+                  const QString& rel, int s) {
+    QImage img(362 * s, 42 * s, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
+    if (s != 1) {
+        p.scale(s, s);
+    }
     p.setPen(Qt::NoPen);
     // A double red rule round the edge; each rule is two pixels, so it survives the copy
     // that squeezes the banner to 360 x 40.
@@ -363,17 +428,21 @@ QImage makeBanner(const QString& text, const QFont& font, double stroke, double 
     p.fillRect(360, 0, 2, 42, kBannerRed);
     drawCentredText(p, font, text, QRectF(0, 0, 362, 42), kBannerRed, stroke, spacing);
     p.end();
-    savePng(img, rel);
+    savePng(img, atScale(rel, s));
     return img;
 }
 
-QImage makeBackground() {
-    QImage img(640, 480, QImage::Format_RGB32);
+QImage makeBackground(int s) {
+    QImage img(640 * s, 480 * s, QImage::Format_RGB32);
     QPainter p(&img);
+    if (s != 1) {
+        p.scale(s, s);
+    }
+    const QRect all(0, 0, 640, 480);
     QLinearGradient down(0, 0, 0, 479);
     down.setColorAt(0.0, rgb(0xf1f5ea));
     down.setColorAt(1.0, rgb(0xdce8d6));
-    p.fillRect(img.rect(), down);
+    p.fillRect(all, down);
     // A faint diagonal weave, barely there, so the empty cells read as cloth and not as a hole.
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(QColor(60, 110, 80, 14), 1.0));
@@ -386,9 +455,9 @@ QImage makeBackground() {
     vignette.setColorAt(0.0, QColor(255, 255, 255, 0));
     vignette.setColorAt(0.75, QColor(255, 255, 255, 0));
     vignette.setColorAt(1.0, QColor(40, 80, 60, 40));
-    p.fillRect(img.rect(), vignette);
+    p.fillRect(all, vignette);
     p.end();
-    savePng(img, QStringLiteral("board/background.png"));
+    savePng(img, atScale(QStringLiteral("board/background.png"), s));
     return img;
 }
 
@@ -413,7 +482,8 @@ constexpr int kMinX = 229;           // minimise image under Immin (window x 717
 constexpr int kCloseX = 250;         // close image under Imclose (window x 738)
 constexpr int kCaptionButtonY = 5;
 
-QColor bandColour(int row) {
+// The band's colour at a row; fractional rows are the places between rows the 2x skin draws.
+QColor bandColour(double row) {
     return mix(kBandTop, kBandBottom, std::clamp(row / 27.0, 0.0, 1.0));
 }
 
@@ -456,21 +526,26 @@ void drawCaptionButton(QPainter& p, int x, int y, bool close, Look look) {
     p.restore();
 }
 
-QImage makeSkin() {
-    QImage img(kSkinW, kSkinH, QImage::Format_RGB32);
+QImage makeSkin(int s) {
+    QImage img(kSkinW * s, kSkinH * s, QImage::Format_RGB32);
     img.fill(kBody);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
-    // Title band with a highlight row under the outline and the accent line at its foot.
-    for (int y = 0; y < kBandRows - 1; ++y) {
-        p.fillRect(0, y, kSkinW, 1, bandColour(y));
+    if (s != 1) {
+        p.scale(s, s);
     }
-    p.fillRect(0, 1, kSkinW, 1, mix(bandColour(1), Qt::white, 0.25));
+    // Title band with a highlight row under the outline and the accent line at its foot.
+    for (int y = 0; y < (kBandRows - 1) * s; ++y) {
+        fillDeviceRow(p, y, kSkinW * s, bandColour(rowAt(y, s)));
+    }
+    for (int y = s; y < 2 * s; ++y) {
+        fillDeviceRow(p, y, kSkinW * s, mix(bandColour(rowAt(y, s)), Qt::white, 0.25));
+    }
     p.fillRect(0, kBandRows - 1, kSkinW, 1, kAccent);
     // Bottom band, the mirror of the title band.
     p.fillRect(0, kBottomBandTop, kSkinW, 1, kAccent);
-    for (int y = kBottomBandTop + 1; y < kSkinH; ++y) {
-        p.fillRect(0, y, kSkinW, 1, bandColour(kSkinH - 1 - y + 4));
+    for (int y = (kBottomBandTop + 1) * s; y < kSkinH * s; ++y) {
+        fillDeviceRow(p, y, kSkinW * s, bandColour(kSkinH - 1 - rowAt(y, s) + 4));
     }
     // Side borders.
     p.fillRect(0, kBandRows, kBorder, kBottomBandTop - kBandRows, kSide);
@@ -486,11 +561,12 @@ QImage makeSkin() {
     drawCaptionButton(p, kMinX, kCaptionButtonY, false, Look::Normal);
     drawCaptionButton(p, kCloseX, kCaptionButtonY, true, Look::Normal);
     p.end();
-    savePng(img, QStringLiteral("frame/pmain.png"));
+    savePng(img, atScale(QStringLiteral("frame/pmain.png"), s));
     return img;
 }
 
-void makeCaptionButtonLooks(const QImage& skin) {
+// The hover and pressed looks of the two caption images, cut from the skin drawn at scale s.
+void makeCaptionButtonLooks(const QImage& skin, int s) {
     struct Item {
         const char* file;
         int x;
@@ -505,43 +581,50 @@ void makeCaptionButtonLooks(const QImage& skin) {
     };
     for (const Item& item : items) {
         // Start from the band under the image, so the look sits in the frame seamlessly.
-        QImage img = skin.copy(item.x, kCaptionButtonY, 16, 16);
+        QImage img = skin.copy(item.x * s, kCaptionButtonY * s, 16 * s, 16 * s);
         QPainter p(&img);
         // Clear the normal look first: the hover and pressed looks replace it.
-        for (int y = 0; y < 16; ++y) {
-            p.fillRect(0, y, 16, 1, bandColour(kCaptionButtonY + y));
+        for (int y = 0; y < 16 * s; ++y) {
+            p.fillRect(0, y, 16 * s, 1, bandColour(kCaptionButtonY + rowAt(y, s)));
+        }
+        if (s != 1) {
+            p.scale(s, s);
         }
         drawCaptionButton(p, 0, 0, item.close, item.look);
         p.end();
-        savePng(img, QString::fromLatin1(item.file));
+        savePng(img, atScale(QString::fromLatin1(item.file), s));
     }
 }
 
 // ---------------------------------------------------------------------------------------------
 // Icons and pointers
 
-QImage appIcon(int n, const QImage& cherries) {
-    QImage img(n, n, QImage::Format_ARGB32_Premultiplied);
+// The application icon of n x n, drawn at scale s: the n-pixel design with s times the pixels.
+QImage appIcon(int n, const QImage& cherries, int s) {
+    QImage img(n * s, n * s, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const double s = n / 16.0;
+    if (s != 1) {
+        p.scale(s, s);
+    }
+    const double unit = n / 16.0;
     QLinearGradient band(0, 0, 0, n);
     band.setColorAt(0.0, kBandTop);
     band.setColorAt(1.0, kBandBottom);
     p.setPen(n >= 24 ? QPen(kOutline, std::max(1.0, n / 48.0)) : Qt::NoPen);
     p.setBrush(band);
-    const double inset = n >= 24 ? 0.5 * s : 0.0;
-    p.drawRoundedRect(QRectF(inset, inset, n - 2 * inset, n - 2 * inset), 3.2 * s, 3.2 * s);
+    const double inset = n >= 24 ? 0.5 * unit : 0.0;
+    p.drawRoundedRect(QRectF(inset, inset, n - 2 * inset, n - 2 * inset), 3.2 * unit, 3.2 * unit);
     if (n <= 24) {
-        drawCentred(p, fitInto(cherries, static_cast<int>(n * 0.86)), QPointF(n / 2.0, n / 2.0));
+        drawGlyph(p, cherries, static_cast<int>(n * 0.86), QPointF(n / 2.0, n / 2.0), s);
     } else if (n <= 32) {
         const QRectF tile(n * 0.14, n * 0.14, n * 0.72, n * 0.72);
         p.setPen(QPen(kOutline, 1.0));
         p.setBrush(rgb(0xfff6e0));
         p.drawRoundedRect(tile, n * 0.08, n * 0.08);
-        drawCentred(p, fitInto(cherries, static_cast<int>(n * 0.6)), tile.center());
+        drawGlyph(p, cherries, static_cast<int>(n * 0.6), tile.center(), s);
     } else {
         // Two matching tiles joined by the purple link: the game in one picture.
         const double t = n * 0.36;
@@ -560,35 +643,46 @@ QImage appIcon(int n, const QImage& cherries) {
             p.setPen(QPen(kOutline, std::max(1.0, n / 64.0)));
             p.setBrush(rgb(0xfff6e0));
             p.drawRoundedRect(tile, n * 0.05, n * 0.05);
-            drawCentred(p, fitInto(cherries, static_cast<int>(t * 0.82)), tile.center());
+            drawGlyph(p, cherries, static_cast<int>(t * 0.82), tile.center(), s);
         }
     }
     p.end();
     return img;
 }
 
-void makeIcons(const QImage& skin) {
+void makeIcons(const QImage& skin, int s) {
     const QImage cherries = renderEmoji(QStringLiteral("\U0001F352"));
     for (int n : quorvane::kIconSizes) {
-        const QImage icon = appIcon(n, cherries);
-        savePng(icon, QStringLiteral("icons/hicolor/%1x%1/apps/quorvane.png").arg(n), false);
-        savePng(icon, QStringLiteral("icons/quorvane_%1.png").arg(n));
+        // At 2x only the small designs get a twin; for the others the next size up is the same
+        // design, and a scaled display picks it.
+        if (s != 1 && std::find(quorvane::kIconSizes2x.begin(), quorvane::kIconSizes2x.end(), n) ==
+                          quorvane::kIconSizes2x.end()) {
+            continue;
+        }
+        const QImage icon = appIcon(n, cherries, s);
+        if (s == 1) {
+            savePng(icon, QStringLiteral("icons/hicolor/%1x%1/apps/quorvane.png").arg(n), false);
+        }
+        savePng(icon, atScale(QStringLiteral("icons/quorvane_%1.png").arg(n), s));
     }
     // The frame's icon is painted onto the title band: give it the band as its background, so it
     // looks the same whether the window blends it or copies it.
-    QImage ico = skin.copy(7, 5, 16, 16).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage ico = skin.copy(7 * s, 5 * s, 16 * s, 16 * s)
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter p(&ico);
-    drawCentred(p, fitInto(cherries, 16), QPointF(8, 8));
+    drawGlyph(p, cherries, 16, QPointF(8, 8), s);
     p.end();
-    savePng(ico.convertToFormat(QImage::Format_RGB32), QStringLiteral("frame/imico.png"));
+    savePng(ico.convertToFormat(QImage::Format_RGB32),
+            atScale(QStringLiteral("frame/imico.png"), s));
 }
 
 // A 32 x 32 pointer from an emoji hand with a dark outline, placed so that the tip of the
-// pointing finger lands on the hot spot.
-QImage handCursor(const QString& emoji, int hotX, int hotY, int height) {
-    const QImage glyph = renderEmoji(emoji)
-                             .scaledToHeight(height, Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+// pointing finger lands on the hot spot; at scale s, s times as large with the hot spot, the
+// hand's height and the outline's width all s times as large.
+QImage handCursor(const QString& emoji, int hotX, int hotY, int height, int s) {
+    const QImage large = renderEmoji(emoji);
+    QImage glyph = large.scaledToHeight(height, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // Fingertip: the middle of the topmost row with solid ink.
     int tipX = -1;
     int tipY = -1;
@@ -605,9 +699,16 @@ QImage handCursor(const QString& emoji, int hotX, int hotY, int height) {
             tipY = y;
         }
     }
-    const int dx = hotX - tipX;
-    const int dy = hotY - tipY;
-    if (dx - 1 < 0 || dy < 0 || dx + glyph.width() + 1 > 32 || dy + glyph.height() + 1 > 32) {
+    // At 2x the hand covers exactly the pixels of the 1x hand, twice over, so the fingertip is
+    // on the doubled hot spot.
+    const int dx = (hotX - tipX) * s;
+    const int dy = (hotY - tipY) * s;
+    const int size = 32 * s;
+    if (s != 1) {
+        glyph = large.scaled(glyph.size() * s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    if (dx - s < 0 || dy < 0 || dx + glyph.width() + s > size || dy + glyph.height() + s > size) {
         fail(QStringLiteral(
                  "the pointer %1 (%2 x %3, fingertip at %4, %5) does not fit round its hot spot")
                  .arg(emoji)
@@ -616,22 +717,22 @@ QImage handCursor(const QString& emoji, int hotX, int hotY, int height) {
                  .arg(tipX)
                  .arg(tipY));
     }
-    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    // Outline: the glyph's shape, dilated by one pixel, in a dark brown.
-    QImage shape(32, 32, QImage::Format_ARGB32_Premultiplied);
+    // Outline: the glyph's shape, dilated by one 1x pixel, in a dark brown.
+    QImage shape(size, size, QImage::Format_ARGB32_Premultiplied);
     shape.fill(Qt::transparent);
     {
         QPainter p(&shape);
         p.drawImage(dx, dy, glyph);
     }
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             int alpha = 0;
-            for (int oy = -1; oy <= 1; ++oy) {
-                for (int ox = -1; ox <= 1; ++ox) {
+            for (int oy = -s; oy <= s; ++oy) {
+                for (int ox = -s; ox <= s; ++ox) {
                     const int sx = x + ox, sy = y + oy;
-                    if (sx >= 0 && sy >= 0 && sx < 32 && sy < 32) {
+                    if (sx >= 0 && sy >= 0 && sx < size && sy < size) {
                         alpha = std::max(alpha, qAlpha(shape.pixel(sx, sy)));
                     }
                 }
@@ -647,13 +748,13 @@ QImage handCursor(const QString& emoji, int hotX, int hotY, int height) {
     return img;
 }
 
-void makeCursors() {
+void makeCursors(int s) {
     savePng(handCursor(QStringLiteral("\U0001F446"), quorvane::kTileCursorHotX,
-                       quorvane::kTileCursorHotY, 29),
-            QStringLiteral("board/tile_cursor.png"));
+                       quorvane::kTileCursorHotY, 29, s),
+            atScale(QStringLiteral("board/tile_cursor.png"), s));
     savePng(handCursor(QStringLiteral("\u261D\uFE0F"), quorvane::kButtonCursorHotX,
-                       quorvane::kButtonCursorHotY, 29),
-            QStringLiteral("frame/button_cursor.png"));
+                       quorvane::kButtonCursorHotY, 29, s),
+            atScale(QStringLiteral("frame/button_cursor.png"), s));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -821,8 +922,10 @@ struct Copy {
     int dx, dy, dw, dh, sx, sy, sw, sh;  // twips
 };
 
+// At scale s the pictures are the twins drawn at that scale and the window has s times the
+// pixels; the skin is still copied nearest neighbour, and the region still has 1x steps.
 QImage assembleWindow(const QImage& skin, const QImage& ico, const std::vector<QImage>& faces,
-                      const QImage& background, const QImage& timeBar, bool withContent) {
+                      const QImage& background, const QImage& timeBar, bool withContent, int s) {
     constexpr int W = 11385, H = 8535, PW = 4065, PH = 3270;
     const Copy copies[8] = {
         {420, 0, W, 600, 420, 0, 120, 600},
@@ -835,14 +938,17 @@ QImage assembleWindow(const QImage& skin, const QImage& ico, const std::vector<Q
         {W - 1665, H - 525, 1665, 525, PW - 1665, PH - 525, 1665, 525},
     };
     const int w = 759, h = 569;
-    QImage win(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage win(w * s, h * s, QImage::Format_ARGB32_Premultiplied);
     win.fill(kBody);
     QPainter p(&win);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (s != 1) {
+        p.scale(s, s);
+    }
     auto px = [](int twips) { return twips / 15.0; };
     for (const Copy& c : copies) {
         p.drawImage(QRectF(px(c.dx), px(c.dy), px(c.dw), px(c.dh)), skin,
-                    QRectF(px(c.sx), px(c.sy), px(c.sw), px(c.sh)));
+                    QRectF(px(c.sx) * s, px(c.sy) * s, px(c.sw) * s, px(c.sh) * s));
     }
     p.drawImage(QRectF(px(100), px(80), 16, 16), ico);
     p.setPen(Qt::white);
@@ -854,7 +960,7 @@ QImage assembleWindow(const QImage& skin, const QImage& ico, const std::vector<Q
         const QPoint panel(4, 32);
         p.fillRect(QRect(panel, QSize(657, 513)), kBody);
         const QPoint board = panel + QPoint(8, 24);
-        p.drawImage(board, background);
+        p.drawImage(QRect(board, QSize(640, 480)), background);
         for (int r = 2; r <= 11; ++r) {
             for (int c = 2; c <= 15; ++c) {
                 if ((r == 6 && c >= 5 && c <= 9) || (r == 7 && c == 9) || (r == 3 && c == 12)) {
@@ -882,7 +988,7 @@ QImage assembleWindow(const QImage& skin, const QImage& ico, const std::vector<Q
         const QColor link = rgb(quorvane::kLinkRgb);
         p.fillRect(QRect(board + QPoint(3 * 40 + 20, 5 * 40 + 15), QSize(6 * 40 - 15, 10)), link);
         p.drawImage(QRect(panel + QPoint(170, 4), QSize(450, 10)),
-                    timeBar.copy(450 - 330, 0, 330, 10));
+                    timeBar.copy((450 - 330) * s, 0, 330 * s, 10 * s));
         p.setPen(kInk);
         p.setFont(pixelFont(gFonts.cjk, 13));
         p.drawText(QRect(panel + QPoint(56, 2), QSize(80, 18)), Qt::AlignLeft,
@@ -914,9 +1020,9 @@ QImage assembleWindow(const QImage& skin, const QImage& ico, const std::vector<Q
     region = region.united(QRegion(QRect(QPoint(-1, h - 20), QPoint(9, h - 1)), QRegion::Ellipse));
     region = region.united(
         QRegion(QRect(QPoint(w - 20, h - 40), QPoint(w + 2, h + 3)), QRegion::Ellipse));
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (!region.contains(QPoint(x, y))) {
+    for (int y = 0; y < h * s; ++y) {
+        for (int x = 0; x < w * s; ++x) {
+            if (!region.contains(QPoint(x / s, y / s))) {
                 win.setPixel(x, y, 0);
             }
         }
@@ -939,7 +1045,8 @@ QImage checker(QSize size) {
 
 class Sheet {
   public:
-    explicit Sheet(int width) : image_(width, 3200, QImage::Format_ARGB32_Premultiplied) {
+    explicit Sheet(int width, int height = 3200)
+        : image_(width, height, QImage::Format_ARGB32_Premultiplied) {
         image_.fill(rgb(0x9aa3a0));
         painter_.begin(&image_);
         painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -988,6 +1095,111 @@ class Sheet {
     int rowH_ = 0;
 };
 
+// ---------------------------------------------------------------------------------------------
+// Resource lists
+
+// Writes a resource file listing the pictures by the paths the game loads them by.
+void writeQrc(QStringList resources, const QString& rel) {
+    QByteArray qrc =
+        "<!DOCTYPE RCC>\n<!-- Written by quorvane-assetgen. -->\n<RCC version=\"1.0\">\n";
+    resources.sort();
+    QString lastPrefix;
+    for (const QString& file : resources) {
+        const int slash = file.indexOf(QLatin1Char('/'));
+        const QString prefix = QLatin1Char('/') + file.left(slash);
+        if (prefix != lastPrefix) {
+            if (!lastPrefix.isEmpty()) {
+                qrc += "  </qresource>\n";
+            }
+            qrc += "  <qresource prefix=\"" + prefix.toUtf8() + "\">\n";
+            lastPrefix = prefix;
+        }
+        qrc += "    <file alias=\"" + file.mid(slash + 1).toUtf8() + "\">" + file.toUtf8() +
+               "</file>\n";
+    }
+    qrc += "  </qresource>\n</RCC>\n";
+    writeBytes(rel, qrc);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Everything at one scale
+
+struct PictureSet {
+    std::vector<QImage> faces;
+    QImage pause, timeBar, gameOver, cleared, background, skin;
+};
+
+PictureSet makePictures(const std::vector<QImage>& glyphs, int s) {
+    PictureSet set;
+    set.faces = makeTileFaces(glyphs, s);
+    makeLinkPieces(s);
+    set.pause = makePauseBanner(s);
+    set.timeBar = makeTimeBar(s);
+    set.gameOver = makeBanner(QStringLiteral("GAME OVER"), pixelFont(gFonts.latin, 30, true), 0.0,
+                              4.0, QStringLiteral("form2/picture5_0.png"), s);
+    set.cleared = makeBanner(QStringLiteral("恭喜过关"), pixelFont(gFonts.cjk, 34), 2.2, 6.0,
+                             QStringLiteral("form2/picture5_1.png"), s);
+    set.background = makeBackground(s);
+    set.skin = makeSkin(s);
+    makeCaptionButtonLooks(set.skin, s);
+    makeIcons(set.skin, s);
+    makeCursors(s);
+    return set;
+}
+
+// The review sheet of the 2x pictures, each at its own size (one 2x pixel to one sheet pixel).
+QImage sheet2x(const PictureSet& one, const PictureSet& two) {
+    auto file = [](const QString& rel) { return QImage(gOutDir + QLatin1Char('/') + rel); };
+    Sheet sheet(2280, 2400);
+    sheet.title(
+        QStringLiteral("Tile faces at 2x (78x78): the 1x face blown up x2 nearest "
+                       "neighbour, then its 2x twin"));
+    for (int k : {0, 6, 7, 11, 14, 20, 23, 24, 31, 44}) {
+        const auto i = static_cast<std::size_t>(k);
+        sheet.put(one.faces[i].scaled(78, 78), QStringLiteral("%1 1x").arg(k));
+        sheet.put(two.faces[i], QStringLiteral("%1 2x").arg(k));
+    }
+    sheet.title(QStringLiteral("Tile faces at 2x, normal (kinds 1-25)"));
+    for (int i = 0; i < 25; ++i) {
+        sheet.put(two.faces[static_cast<std::size_t>(i)],
+                  QStringLiteral("%1 %2").arg(i + 1).arg(QLatin1String(kFruits[i].name)));
+    }
+    sheet.title(QStringLiteral("Tile faces at 2x, selected (indices 25-49)"));
+    for (int i = 25; i < 50; ++i) {
+        sheet.put(two.faces[static_cast<std::size_t>(i)], QString::number(i));
+    }
+    sheet.title(QStringLiteral("Banners, time bar, link pieces at 2x"));
+    sheet.put(two.pause, QStringLiteral("picture3@2x 390x292"));
+    sheet.put(two.gameOver, QStringLiteral("picture5_0@2x 724x84"));
+    sheet.put(two.cleared, QStringLiteral("picture5_1@2x 724x84"));
+    sheet.newRow();
+    sheet.put(two.timeBar, QStringLiteral("picture4@2x 900x20"));
+    for (int i = 0; i < 4; ++i) {
+        sheet.put(file(QStringLiteral("form2/picture2_%1@2x.png").arg(i)),
+                  QStringLiteral("picture2_%1@2x").arg(i));
+    }
+    sheet.title(QStringLiteral("Skin, caption images, frame icon, pointers, icons at 2x"));
+    sheet.put(two.skin, QStringLiteral("pmain@2x 542x436"));
+    for (const char* rel : {"frame/immin1@2x.png", "frame/immin2@2x.png", "frame/imclose1@2x.png",
+                            "frame/imclose2@2x.png", "frame/imico@2x.png"}) {
+        sheet.put(file(QLatin1String(rel)),
+                  QFileInfo(QLatin1String(rel)).completeBaseName() + QStringLiteral(" x2"), 2);
+    }
+    sheet.put(file(QStringLiteral("board/tile_cursor@2x.png")), QStringLiteral("tile_cursor@2x"), 1,
+              true);
+    sheet.put(file(QStringLiteral("frame/button_cursor@2x.png")),
+              QStringLiteral("button_cursor@2x"), 1, true);
+    for (int n : quorvane::kIconSizes2x) {
+        sheet.put(file(QStringLiteral("icons/quorvane_%1@2x.png").arg(n)),
+                  QStringLiteral("icon %1@2x").arg(n), 1, true);
+    }
+    sheet.title(
+        QStringLiteral("Board background at 2x: top-left quarter (640x480 of 1280x960); "
+                       "the window at 2x is preview/window-2x.png"));
+    sheet.put(two.background.copy(0, 0, 640, 480), QStringLiteral("background@2x"));
+    return sheet.finish();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -1009,20 +1221,19 @@ int main(int argc, char** argv) {
     gFonts.latin = loadFont(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"),
                             QStringLiteral("DejaVu Sans"));
 
-    const std::vector<QImage> faces = makeTileFaces();
-    makeLinkPieces();
-    const QImage pause = makePauseBanner();
-    const QImage timeBar = makeTimeBar();
-    const QImage gameOver =
-        makeBanner(QStringLiteral("GAME OVER"), pixelFont(gFonts.latin, 30, true), 0.0, 4.0,
-                   QStringLiteral("form2/picture5_0.png"));
-    const QImage cleared = makeBanner(QStringLiteral("恭喜过关"), pixelFont(gFonts.cjk, 34), 2.2,
-                                      6.0, QStringLiteral("form2/picture5_1.png"));
-    const QImage background = makeBackground();
-    const QImage skin = makeSkin();
-    makeCaptionButtonLooks(skin);
-    makeIcons(skin);
-    makeCursors();
+    std::vector<QImage> glyphs;
+    for (const Fruit& fruit : kFruits) {
+        glyphs.push_back(renderEmoji(QString::fromUtf8(fruit.emoji)));
+    }
+    const PictureSet one = makePictures(glyphs, 1);
+    const PictureSet two = makePictures(glyphs, 2);
+    const std::vector<QImage>& faces = one.faces;
+    const QImage& pause = one.pause;
+    const QImage& timeBar = one.timeBar;
+    const QImage& gameOver = one.gameOver;
+    const QImage& cleared = one.cleared;
+    const QImage& background = one.background;
+    const QImage& skin = one.skin;
 
     const QString notice = QStringLiteral("© 2026 Quorvane 开发组");
     writeBytes(QStringLiteral("text/notice.txt"), notice.toUtf8() + '\n');
@@ -1030,33 +1241,23 @@ int main(int argc, char** argv) {
 
     makeSounds();
 
-    // The resource list, with the paths the game loads them by.
-    QByteArray qrc =
-        "<!DOCTYPE RCC>\n<!-- Written by quorvane-assetgen. -->\n<RCC version=\"1.0\">\n";
-    gResources.sort();
-    QString lastPrefix;
-    for (const QString& rel : gResources) {
-        const int slash = rel.indexOf(QLatin1Char('/'));
-        const QString prefix = QLatin1Char('/') + rel.left(slash);
-        if (prefix != lastPrefix) {
-            if (!lastPrefix.isEmpty()) {
-                qrc += "  </qresource>\n";
-            }
-            qrc += "  <qresource prefix=\"" + prefix.toUtf8() + "\">\n";
-            lastPrefix = prefix;
-        }
-        qrc +=
-            "    <file alias=\"" + rel.mid(slash + 1).toUtf8() + "\">" + rel.toUtf8() + "</file>\n";
-    }
-    qrc += "  </qresource>\n</RCC>\n";
-    writeBytes(QStringLiteral("quorvane_assets.qrc"), qrc);
+    // The resource lists, with the paths the game loads them by. The 2x twins have a list of
+    // their own, compiled into a library of their own, so that a program that has no use for
+    // them does not carry them.
+    writeQrc(gResources, QStringLiteral("quorvane_assets.qrc"));
+    writeQrc(gResources2x, QStringLiteral("quorvane_assets_2x.qrc"));
 
-    // Previews: the frame alone, the window mocked up, and the contact sheet.
+    // Previews: the frame alone, the window mocked up (also at 2x), and the contact sheets.
     QImage ico(gOutDir + QStringLiteral("/frame/imico.png"));
-    const QImage frame = assembleWindow(skin, ico, faces, background, timeBar, false);
-    const QImage window = assembleWindow(skin, ico, faces, background, timeBar, true);
+    const QImage frame = assembleWindow(skin, ico, faces, background, timeBar, false, 1);
+    const QImage window = assembleWindow(skin, ico, faces, background, timeBar, true, 1);
     savePng(frame, QStringLiteral("preview/frame.png"), false);
     savePng(window, QStringLiteral("preview/window.png"), false);
+    const QImage window2x =
+        assembleWindow(two.skin, QImage(gOutDir + QStringLiteral("/frame/imico@2x.png")), two.faces,
+                       two.background, two.timeBar, true, 2);
+    savePng(window2x, QStringLiteral("preview/window-2x.png"), false);
+    savePng(sheet2x(one, two), QStringLiteral("contact-sheet-2x.png"), false);
 
     Sheet sheet(1560);
     sheet.title(
