@@ -3,12 +3,10 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFont>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <cstdio>
 
 #include "assets/assets.h"
 #include "frmmain.h"
+#include "singleinstance.h"
 #include "version.h"
 
 namespace {
@@ -54,11 +52,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     parseCommandLine(app);
 
-    // One game at a time: a second start ends at once and silently. A lock left behind by a run
-    // that crashed names a process that no longer exists, and QLockFile takes it over.
-    QLockFile lock(lockPath());
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    // One game at a time: a second start while a game runs ends at once and silently. What a lock
+    // file left behind by a crash or a power cut holds does not matter, only a live holder does.
+    quorvane::ui::SingleInstance instance(lockPath());
+    if (instance.claim() == quorvane::ui::SingleInstance::Claim::Running) {
         return 0;
     }
 
