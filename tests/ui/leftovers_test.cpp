@@ -1,20 +1,27 @@
-// Whatever a crash or a power cut left in the temporary folder, the next game starts.
+// Whatever a crash or a power cut left in the temporary and the settings folders, the next game
+// starts, and closing it neither hangs nor loses its place.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <atomic>
+#include <chrono>
+#include <functional>
+#include <future>
 #include <latch>
 #include <memory>
 #include <thread>
 #include <vector>
 
+#include "ui/positionstore.h"
 #include "ui/singleinstance.h"
 
 namespace quorvane::ui {
@@ -127,6 +134,74 @@ TEST(SingleInstance, OfStartsAtOnceExactlyOneWins) {
         EXPECT_EQ(won.load(), 1) << "round " << round;
         EXPECT_EQ(refused.load(), kStarts - 1) << "round " << round;
     }
+}
+
+// Runs work on a thread of its own; false when it is still running after the limit.
+bool finishesWithin(std::chrono::seconds limit, std::function<void()> work) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> finished = done->get_future();
+    std::thread worker([done, work = std::move(work)] {
+        work();
+        done->set_value();
+    });
+    if (finished.wait_for(limit) == std::future_status::ready) {
+        worker.join();
+        return true;
+    }
+    worker.detach();  // stuck; the test has failed and the process ends with it
+    return false;
+}
+
+TEST(PositionStore, SavingNeverWaitsOnALockAnEarlierSaveLeftBehind) {
+    const QString before =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane").fileName();
+    const QByteArray playerFile =
+        "[General]\nsound=1\n\n[Other]\nname=a b\n\n[SetLog]\nfrmMainX=1\nfrmMainY=2\nlevel=7\n";
+    const struct {
+        const char* what;
+        std::function<void(const QString& lockPath)> leave;
+    } leftovers[] = {
+        {"an empty lock file, just written", [](const QString& lock) { writeFile(lock, ""); }},
+        {"a lock naming this live process",
+         [](const QString& lock) {
+             writeFile(
+                 lock,
+                 lockText(QCoreApplication::applicationPid(),
+                          QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8(),
+                          QSysInfo::machineHostName().toUtf8()));
+         }},
+        {"a folder under the lock's name", [](const QString& lock) { QDir().mkpath(lock); }},
+    };
+    for (const auto& leftover : leftovers) {
+        QTemporaryDir folder;  // of its own: QSettings caches what it last read
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+        const QString file =
+            QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane")
+                .fileName();
+        QDir().mkpath(QFileInfo(file).path());
+        writeFile(file, playerFile);
+        leftover.leave(file + ".lock");
+
+        ASSERT_TRUE(finishesWithin(std::chrono::seconds(5), [] {
+            saveWindowPosition(QPoint(-450, 123456));
+        })) << leftover.what;
+        EXPECT_EQ(loadWindowPosition(QPoint(0, 0)), QPoint(-450, 123456)) << leftover.what;
+
+        QFile written(file);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        EXPECT_TRUE(text.contains("[SetLog]\n")) << text.toStdString();
+        EXPECT_TRUE(text.contains("\nfrmMainX=-450\nfrmMainY=123456\n")) << text.toStdString();
+        const QSettings kept(file, QSettings::IniFormat);
+        EXPECT_EQ(kept.value("sound").toString(), "1") << leftover.what;
+        EXPECT_EQ(kept.value("Other/name").toString(), "a b") << leftover.what;
+        EXPECT_EQ(kept.value("SetLog/level").toString(), "7") << leftover.what;
+        EXPECT_EQ(QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList({"Quorvane.ini", "Quorvane.ini.lock"}))
+            << "no draft is left behind";
+    }
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QFileInfo(QFileInfo(before).path()).path());
 }
 
 }  // namespace
