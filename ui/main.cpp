@@ -3,9 +3,11 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFont>
+#include <csignal>
 
 #include "assets/assets.h"
 #include "frmmain.h"
+#include "signalwatch.h"
 #include "singleinstance.h"
 #include "version.h"
 
@@ -66,6 +68,18 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane_256.png")));
 
     quorvane::ui::FrmMainWindow window(QCoreApplication::applicationDirPath());
+    // A logout (SIGHUP, SIGTERM) or Ctrl+C in a terminal ends the game as its close box does when
+    // answered Yes: the position is saved and the program ends cleanly, without a question. Any
+    // dialog that is open ends with the event loops.
+    bool stopped = false;
+    const quorvane::ui::SignalWatch stop({SIGTERM, SIGHUP, SIGINT}, [&window, &stopped](int) {
+        stopped = true;
+        window.close();
+        QCoreApplication::exit(0);
+    });
     window.Form_Load();
+    if (stopped) {
+        return 0;  // stopped while the first level was being dealt, before the loop ran
+    }
     return QApplication::exec();
 }
