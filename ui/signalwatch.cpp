@@ -12,15 +12,32 @@ namespace quorvane::ui {
 
 namespace {
 
+// A program stuck where the event loop cannot run (a blocking read, say) would otherwise outlive
+// every signal but SIGKILL. This long after the first signal it ends as that signal's default
+// action would have ended it.
+constexpr unsigned kGraceSeconds = 3;
+
+static_assert(std::atomic<int>::is_always_lock_free, "used in a signal handler");
 std::atomic<int> writeEnd{-1};
 int readEnd = -1;
+std::atomic<int> firstSignal{0};
 
 extern "C" void writeSignalNumber(int number) {
     const int savedErrno = errno;
     const auto byte = static_cast<unsigned char>(number);
     // Non-blocking: with the pipe full, the signals already waiting in it say enough.
     [[maybe_unused]] const ssize_t written = ::write(writeEnd.load(), &byte, 1);
+    int none = 0;
+    if (firstSignal.compare_exchange_strong(none, number)) {
+        ::alarm(kGraceSeconds);
+    }
     errno = savedErrno;
+}
+
+extern "C" void endAsFirstSignalWould(int) {
+    const int number = firstSignal.load();
+    ::signal(number, SIG_DFL);
+    ::raise(number);
 }
 
 }  // namespace
@@ -46,6 +63,11 @@ SignalWatch::SignalWatch(std::initializer_list<int> signalNumbers,
         if (::sigaction(number, &action, &before) == 0) {
             previous_.emplace_back(number, before);
         }
+    }
+    action.sa_handler = endAsFirstSignalWould;
+    struct sigaction before {};
+    if (::sigaction(SIGALRM, &action, &before) == 0) {
+        previous_.emplace_back(SIGALRM, before);
     }
 }
 

@@ -1,6 +1,8 @@
 // Turns process signals (a logout's SIGTERM and SIGHUP, a terminal's SIGINT) into a call on the
 // event loop. The handler only writes the signal's number to a pipe, which is all a handler may
-// safely do; a socket notifier on the pipe's other end makes the call once the loop runs.
+// safely do; a socket notifier on the pipe's other end makes the call once the loop runs. A
+// program that has not ended 3 s after the first signal (stuck where the loop cannot run) is
+// ended by that signal's default action; the watch takes SIGALRM for this.
 #pragma once
 
 #include <csignal>

@@ -27,7 +27,7 @@ def check(condition, what):
     print("ok -", what, flush=True)
 
 
-def start(program, workdir):
+def environment(workdir):
     env = dict(os.environ)
     env.pop("DISPLAY", None)
     env["QT_QPA_PLATFORM"] = "offscreen"
@@ -36,7 +36,11 @@ def start(program, workdir):
                       ("XDG_RUNTIME_DIR", "runtime"), ("TMPDIR", "tmp")):
         env[key] = os.path.join(workdir, name)
         os.makedirs(env[key], mode=0o700, exist_ok=True)
-    process = subprocess.Popen([program], env=env, stdout=subprocess.PIPE,
+    return env
+
+
+def start(program, workdir):
+    process = subprocess.Popen([program], env=environment(workdir), stdout=subprocess.PIPE,
                                stderr=subprocess.DEVNULL)
     # Up once the first frame has been painted.
     deadline = time.time() + 30
@@ -83,6 +87,35 @@ def main():
                 process.kill()
                 process.wait()
             shutil.rmtree(workdir, ignore_errors=True)
+
+    # Stuck where its event loop cannot run, the game must still end on SIGTERM: by the signal, a
+    # few seconds later. A settings file that is a pipe nobody writes to is one such place, as
+    # reading it never returns; should the start learn to pass it by, a clean end is as good.
+    workdir = tempfile.mkdtemp(prefix="quorvane-signals-")
+    process = None
+    try:
+        env = environment(workdir)
+        os.makedirs(os.path.join(workdir, "config", "Quorvane"))
+        os.mkfifo(os.path.join(workdir, "config", "Quorvane", "Quorvane.ini"))
+        process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        time.sleep(1.0)
+        sent = time.time()
+        process.send_signal(signal.SIGTERM)
+        try:
+            code = process.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            code = None
+        print("# stuck: ended after %.2f s" % (time.time() - sent))
+        check(code in (0, -signal.SIGTERM), "a stuck game still ends on SIGTERM (exit %s)" % code)
+    except Failure as failure:
+        print("FAIL -", failure, flush=True)
+        return 1
+    finally:
+        if process and process.poll() is None:
+            process.kill()
+            process.wait()
+        shutil.rmtree(workdir, ignore_errors=True)
     return 0
 
 
