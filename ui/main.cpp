@@ -3,12 +3,12 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFont>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <cstdio>
+#include <csignal>
 
 #include "assets/assets.h"
 #include "frmmain.h"
+#include "signalwatch.h"
+#include "singleinstance.h"
 #include "version.h"
 
 namespace {
@@ -54,11 +54,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     parseCommandLine(app);
 
-    // One game at a time: a second start ends at once and silently. A lock left behind by a run
-    // that crashed names a process that no longer exists, and QLockFile takes it over.
-    QLockFile lock(lockPath());
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    // One game at a time: a second start while a game runs ends at once and silently. What a lock
+    // file left behind by a crash or a power cut holds does not matter, only a live holder does.
+    quorvane::ui::SingleInstance instance(lockPath());
+    if (instance.claim() == quorvane::ui::SingleInstance::Claim::Running) {
         return 0;
     }
 
@@ -69,6 +68,18 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane_256.png")));
 
     quorvane::ui::FrmMainWindow window(QCoreApplication::applicationDirPath());
+    // A logout (SIGHUP, SIGTERM) or Ctrl+C in a terminal ends the game as its close box does when
+    // answered Yes: the position is saved and the program ends cleanly, without a question. Any
+    // dialog that is open ends with the event loops.
+    bool stopped = false;
+    const quorvane::ui::SignalWatch stop({SIGTERM, SIGHUP, SIGINT}, [&window, &stopped](int) {
+        stopped = true;
+        window.close();
+        QCoreApplication::exit(0);
+    });
     window.Form_Load();
+    if (stopped) {
+        return 0;  // stopped while the first level was being dealt, before the loop ran
+    }
     return QApplication::exec();
 }

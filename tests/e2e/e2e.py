@@ -324,6 +324,15 @@ def main():
         check(len(screen.windows()) == 1, "a start after SIGKILL opens the game again")
         game.kill()
 
+        # A power cut between creating the lock and writing it leaves an empty file behind.
+        user = screen.env["USER"] if "USER" in screen.env else "player"
+        lock = os.path.join(screen.env["TMPDIR"], "quorvane-%s.lock" % user)
+        open(lock, "wb").close()
+        game = Game(screen, program).start()
+        games.append(game)
+        check(len(screen.windows()) == 1, "a start that finds an empty lock file opens the game")
+        game.kill()
+
         # Two starts at once: exactly one window, and the other process ends by itself.
         racers = [subprocess.Popen([program], env=screen.env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL) for _ in range(2)]
