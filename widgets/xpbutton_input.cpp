@@ -37,7 +37,7 @@ qint16 ShiftCode(Qt::KeyboardModifiers m) {
                                ((m & Qt::AltModifier) ? 4 : 0));
 }
 
-// Qt key to the classic virtual-key code the key events carry.
+// Qt key to the Win32 virtual-key code the key events carry.
 qint16 VirtualKey(int key) {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9) ||
         key == Qt::Key_Space) {
@@ -110,6 +110,16 @@ QByteArray ObjKey(int index) {
     return QByteArray::number(index) + "qm_Obj";
 }
 
+// The hover timer's callback: finds the button through "qm_ClassID" and checks the cursor with
+// the identifier stored under "qm_TimerID". The address is only trusted once the registry of live
+// buttons knows it.
+void HoverTimerProc(QWidget* hwnd, unsigned, quintptr, unsigned) {
+    XPButton* button = XPButton::FromAddress(modQmTimer::GetProp(hwnd, "qm_ClassID"));
+    if (button != nullptr) {
+        button->CheckHover(modQmTimer::GetProp(hwnd, "qm_TimerID"));
+    }
+}
+
 }  // namespace
 
 // --- mouse ----------------------------------------------------------------------------------
@@ -140,7 +150,7 @@ void XPButton::mouseMoveEvent(QMouseEvent* e) {
 }
 
 // Qt may announce a cursor that comes back into the window with an enter event and no move, where
-// the classic platform always sent a move; both start the hover.
+// Win32 always sends a move; both start the hover.
 void XPButton::enterEvent(QEnterEvent* e) {
     QWidget::enterEvent(e);
     EnterHover(e->position(), (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0);
@@ -156,7 +166,7 @@ void XPButton::EnterHover(QPointF pos, bool leftDown) {
     modQmTimer::SetProp(this, "qm_ClassID", reinterpret_cast<quintptr>(this));
     modQmTimer::SetProp(this, "qm_TimerID", modQmTimer::kHoverTimerId);
     modQmTimer::SetTimer(this, modQmTimer::kHoverTimerId, modQmTimer::kHoverIntervalMs,
-                         &modQmTimer::HoverTimerProc);
+                         &HoverTimerProc);
     hoverActive_ = true;
     suspended_ = false;
     if (leftDown) {
@@ -184,7 +194,7 @@ void XPButton::mouseReleaseEvent(QMouseEvent* e) {
     if (button == 1) {
         status_ &= ~kPressed;
         suspended_ = false;
-        if (mode_ == 0) {
+        if (type_ == ButtonType::Command) {
             Refresh();
         }
     }
@@ -207,8 +217,8 @@ void XPButton::HandleClick() {
     if (lastButton_ != 1) {
         return;
     }
-    if (mode_ == 1 || mode_ == 2) {
-        if (mode_ == 2 && value_) {
+    if (type_ == ButtonType::Check || type_ == ButtonType::Option) {
+        if (type_ == ButtonType::Option && value_) {
             return;
         }
         setValue(!value_);
@@ -264,7 +274,7 @@ void XPButton::keyPressEvent(QKeyEvent* e) {
 
 void XPButton::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) {
-        return;  // a held key is one press, as with the classic key messages
+        return;  // a held key is one press, as Win32 key messages count it
     }
     const qint16 vk = VirtualKey(e->key());
     const qint16 shift = ShiftCode(e->modifiers());
@@ -273,7 +283,7 @@ void XPButton::keyReleaseEvent(QKeyEvent* e) {
     if (vk == 32 && (status_ & kPressed)) {
         status_ &= ~kPressed;
         lastButton_ = 1;
-        if (mode_ == 0) {
+        if (type_ == ButtonType::Command) {
             Refresh();
         } else {
             emit KeyUp(vk, shift);
@@ -282,7 +292,7 @@ void XPButton::keyReleaseEvent(QKeyEvent* e) {
         HandleClick();
     } else if (IsArrow(vk)) {
         consumed = true;
-        if (mode_ == 2 && !value_) {
+        if (type_ == ButtonType::Option && !value_) {
             lastButton_ = 1;
             HandleClick();
         }
@@ -297,7 +307,7 @@ void XPButton::keyReleaseEvent(QKeyEvent* e) {
 
 void XPButton::AccessKeyPress(int keyAscii) {
     const bool enterOrEsc = keyAscii == 13 || keyAscii == 27;
-    if (enterOrEsc && mode_ > 0) {
+    if (enterOrEsc && IsCheckOrOption()) {
         return;
     }
     if (!enterOrEsc && (status_ & kDefaultLook) == 0) {
@@ -322,7 +332,7 @@ bool XPButton::event(QEvent* e) {
 
 void XPButton::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
-    if (mode_ == 2 && !value_ && !OptionToggle(Toggle::Query)) {
+    if (type_ == ButtonType::Option && !value_ && !OptionToggle(Toggle::Query)) {
         lastButton_ = 1;
         HandleClick();
     }
@@ -348,7 +358,7 @@ void XPButton::AmbientChanged(const QString& name) {
         Refresh();
     } else if (name == QLatin1String("BackColor")) {
         containerBack_ = TranslateColor(Ambient().BackColor(*this));
-        if (buttonShape_ >= 4 || buttonStyle_ == 5) {
+        if (Elliptic() || style_ == FaceStyle::HoverEdge) {
             Refresh();
         }
     }

@@ -21,15 +21,15 @@ using qm::XPButton;
 // A container that answers the ambient questions as the test wants and records posted keys.
 class Host : public QWidget, public qm::XPAmbient {
   public:
-    bool userMode = true;
-    bool displayAsDefault = false;
+    bool runMode = true;
+    bool looksDefault = false;
     OleColor back = qm::Rgb(240, 240, 240);
     std::vector<int> keysReceived;
 
     OleColor BackColor(const XPButton&) const override { return back; }
     QString DisplayName(const XPButton&) const override { return QStringLiteral("XPButton1"); }
-    bool UserMode(const XPButton&) const override { return userMode; }
-    bool DisplayAsDefault(const XPButton&) const override { return displayAsDefault; }
+    bool UserMode(const XPButton&) const override { return runMode; }
+    bool DisplayAsDefault(const XPButton&) const override { return looksDefault; }
 
   protected:
     void keyPressEvent(QKeyEvent* e) override { keysReceived.push_back(e->key()); }

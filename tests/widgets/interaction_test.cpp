@@ -339,7 +339,7 @@ TEST_F(Interaction, AmbientChangesReachTheLook) {
     host->back = qm::Rgb(0, 0, 120);
     b->AmbientChanged("BackColor");
     EXPECT_NE(Px(b, 40, 0), before);  // the elliptic rim is shaded from the container colour
-    host->displayAsDefault = true;
+    host->looksDefault = true;
     b->setShowFocusRect(false);
     b->AmbientChanged("DisplayAsDefault");
     EXPECT_FALSE(b->StatusFlags() & XPButton::kDefaultLook);

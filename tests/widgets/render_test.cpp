@@ -75,7 +75,7 @@ TEST_F(Render, Style2RingsPerPaintState) {
     // default look, cursor gone
     CursorOver() = nullptr;
     b->CheckHover(qm::modQmTimer::kHoverTimerId);
-    host->displayAsDefault = true;
+    host->looksDefault = true;
     b->AmbientChanged("DisplayAsDefault");
     rings({Rgb(181, 209, 240), Rgb(189, 215, 247), Rgb(181, 209, 240), Rgb(140, 174, 231),
            Rgb(140, 174, 231), Rgb(191, 223, 255), Rgb(140, 174, 231), Rgb(107, 130, 239)});
@@ -167,7 +167,7 @@ TEST_F(Render, Style5EdgeOnlyUnderTheCursorOrInDesign) {
     EXPECT_EQ(Px(b, 79, 16), Q(kGrey));
     CursorOver() = nullptr;
     b->CheckHover(qm::modQmTimer::kHoverTimerId);
-    host->userMode = false;
+    host->runMode = false;
     b->Refresh();
     // dotted: three on, three off along the top, from the top-left corner
     const OleColor edge = ShadeColor(qm::Rgb(240, 240, 240), -64);
