@@ -88,6 +88,9 @@ qint16 VirtualKey(int key) {
     }
 }
 
+constexpr qint16 kVkShift = 16;
+constexpr qint16 kVkSpace = 32;
+
 bool IsArrow(qint16 vk) {
     return vk >= 37 && vk <= 40;
 }
@@ -242,19 +245,22 @@ void XPButton::mouseDoubleClickEvent(QMouseEvent* e) {
 
 // --- keyboard -------------------------------------------------------------------------------
 
+// Space presses the button and the arrows go to the container; every other key is raised as
+// KeyDown and then left to the parent widgets, so that a host's own keys (F1, Enter) still work
+// while a button has the focus.
 void XPButton::keyPressEvent(QKeyEvent* e) {
     const qint16 vk = VirtualKey(e->key());
     const qint16 shift = ShiftCode(e->modifiers());
-    bool consumed = false;
-    if (IsArrow(vk)) {
-        consumed = true;
+    const bool arrow = IsArrow(vk);
+    const bool space = vk == kVkSpace;
+    if (arrow) {
         if (QWidget* host = Container()) {
             // The host moves the focus or handles the arrow itself.
             QCoreApplication::postEvent(
                 host, new QKeyEvent(QEvent::KeyPress, e->key(), e->modifiers(), ArrowScanCode(vk),
                                     static_cast<quint32>(vk), 0, QString(), false, 1));
         }
-    } else if (vk == 32 && (status_ & kPressed) == 0) {
+    } else if (space && (status_ & kPressed) == 0) {
         status_ |= kHot | kPressed;
         held_ = true;
         Refresh();
@@ -262,47 +268,64 @@ void XPButton::keyPressEvent(QKeyEvent* e) {
             status_ &= ~kHot;
         }
     }
-    if (!consumed) {
+    if (!arrow) {
         emit KeyDown(vk, shift);
     }
     const QString text = e->text();
     if (!text.isEmpty()) {
         emit KeyPress(static_cast<qint16>(text.at(0).unicode()));
     }
-    e->accept();
+    if (arrow || space) {
+        e->accept();
+    } else {
+        QWidget::keyPressEvent(e);  // ignores it: on to the parent
+    }
 }
 
 void XPButton::keyReleaseEvent(QKeyEvent* e) {
-    if (e->isAutoRepeat()) {
-        return;  // a held key is one press, as Win32 key messages count it
-    }
     const qint16 vk = VirtualKey(e->key());
     const qint16 shift = ShiftCode(e->modifiers());
+    if (e->isAutoRepeat()) {
+        // A held key is one press, as Win32 key messages count it.
+        if (vk == kVkSpace) {
+            e->accept();
+        } else {
+            QWidget::keyReleaseEvent(e);
+        }
+        return;
+    }
     held_ = false;
-    bool consumed = false;
-    if (vk == 32 && (status_ & kPressed)) {
+    bool used = false;       // the button acted on the key: it goes no further
+    bool raiseKeyUp = true;  // arrows and Shift never raise KeyUp
+    if (vk == kVkSpace && (status_ & kPressed)) {
+        used = true;
         status_ &= ~kPressed;
         lastButton_ = 1;
         if (type_ == ButtonType::Command) {
             Refresh();
         } else {
             emit KeyUp(vk, shift);
-            consumed = true;
+            raiseKeyUp = false;
         }
         HandleClick();
     } else if (IsArrow(vk)) {
-        consumed = true;
+        raiseKeyUp = false;
         if (type_ == ButtonType::Option && !value_) {
+            used = true;
             lastButton_ = 1;
             HandleClick();
         }
-    } else if (vk == 16) {
-        consumed = true;
+    } else if (vk == kVkShift) {
+        raiseKeyUp = false;
     }
-    if (!consumed) {
+    if (raiseKeyUp) {
         emit KeyUp(vk, shift);
     }
-    e->accept();
+    if (used) {
+        e->accept();
+    } else {
+        QWidget::keyReleaseEvent(e);
+    }
 }
 
 void XPButton::AccessKeyPress(int keyAscii) {
