@@ -348,6 +348,14 @@ class XPButton : public QWidget {
     void DrawCaption(OleColor face, std::int64_t disabledColor, bool pressed, bool allowEtched,
                      std::int64_t textColor = kNoColor);
     void DrawPicture(int dx, int dy, bool offset);
+    // Pictures of 40 and 48 pixels cover the face instead of taking a place beside the caption.
+    bool CoversFace() const {
+        const int s = PixelSize();
+        return s == Stored(PicturePixels::Stretched) || s >= Stored(PicturePixels::Fitted);
+    }
+    // Where such a picture is drawn: stretched over the whole button (40), or scaled into the
+    // face keeping its aspect ratio and centred (48); offset is the pressed pixel.
+    QRect CoveringPictureTarget(bool offset) const;
 
     // face styles (xpbutton_styles.cpp)
     int FillFace(raster::Canvas& c, OleColor top, std::int64_t bottom, OleColor hover);

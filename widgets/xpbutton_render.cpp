@@ -266,7 +266,7 @@ void XPButton::LayoutCaption() {
     int y = (h - th) / 2;
     int px = 0;
     int py = 0;
-    if (reserves) {
+    if (hasPicture) {
         const bool noCaption = caption_.isEmpty();
         switch (picturePlace_) {
             case PicturePlace::LeftEdge:
@@ -291,22 +291,47 @@ void XPButton::LayoutCaption() {
             const int b = (h - (th + s)) / 2;
             if (picturePlace_ == PicturePlace::TopCentre) {
                 py = b;
-                y = b + s + 2;
+                y = reserves ? b + s + 2 : y;
             } else {
                 py = th + b + 3;
-                y = b + 1;
+                y = reserves ? b + 1 : y;
             }
         }
     }
-    auto clampRect = [R, h](int l, int t, int r, int b) {
-        l = std::max(l, 6);
-        t = std::max(t, 6);
-        r = std::min(r, R);
-        b = std::min(b, h - 6);
-        return QRect(l, t, r - l, b - t);
+    auto clampRect = [R, h](const QRect& r) {
+        const int left = std::max(r.left(), 6);
+        const int top = std::max(r.top(), 6);
+        const int right = std::min(r.left() + r.width(), R);
+        const int bottom = std::min(r.top() + r.height(), h - 6);
+        return QRect(left, top, right - left, bottom - top);
     };
-    captionRect_ = clampRect(x, y, x + tw, y + std::max(th, 0));
-    pictureRect_ = reserves ? clampRect(px, py, px + s, py + s) : QRect(px, py, 0, 0);
+    captionRect_ = clampRect(QRect(x, y, tw, std::max(th, 0)));
+    if (!hasPicture) {
+        pictureRect_ = QRect();
+    } else if (CoversFace()) {
+        // Where it is drawn; a picture stretched over the whole button keeps the margin of 6.
+        QRect drawn = CoveringPictureTarget(false);
+        if (s == Stored(PicturePixels::Stretched)) {
+            drawn = drawn.marginsRemoved(QMargins(6, 6, 6, 6));
+        }
+        pictureRect_ = clampRect(drawn);
+    } else {
+        pictureRect_ = clampRect(QRect(px, py, s, s));
+    }
+}
+
+QRect XPButton::CoveringPictureTarget(bool offset) const {
+    const int w = width();
+    const int h = height();
+    if (PixelSize() == Stored(PicturePixels::Stretched)) {
+        return offset ? QRect(1, 1, w - 1, h - 1) : QRect(0, 0, w, h);
+    }
+    const double scale = std::min(static_cast<double>(faceW_ - 12) / pictureWidth_,
+                                  static_cast<double>(h - 12) / pictureHeight_);
+    const int sw = std::max(static_cast<int>(pictureWidth_ * scale), 1);
+    const int sh = std::max(static_cast<int>(pictureHeight_ * scale), 1);
+    const int extra = offset ? 1 : 0;
+    return QRect(faceL_ + (faceW_ - sw) / 2 + extra, (h - sh) / 2 + extra, sw, sh);
 }
 
 void XPButton::RefreshFont() {
@@ -476,22 +501,10 @@ void XPButton::DrawPicture(int dx, int dy, bool offset) {
     if (picDrawable_.isNull()) {
         return;
     }
-    const int w = width();
-    const int h = height();
     const int s = PixelSize();
-    QRect target;
-    if (s == Stored(PicturePixels::Stretched)) {
-        target = offset ? QRect(1, 1, w - 1, h - 1) : QRect(0, 0, w, h);
-    } else if (s >= Stored(PicturePixels::Fitted)) {
-        const double scale = std::min(static_cast<double>(faceW_ - 12) / pictureWidth_,
-                                      static_cast<double>(h - 12) / pictureHeight_);
-        const int sw = std::max(static_cast<int>(pictureWidth_ * scale), 1);
-        const int sh = std::max(static_cast<int>(pictureHeight_ * scale), 1);
-        const int extra = offset ? 1 : 0;
-        target = QRect(faceL_ + (faceW_ - sw) / 2 + extra, (h - sh) / 2 + extra, sw, sh);
-    } else {
-        target = QRect(pictureRect_.left() + dx, pictureRect_.top() + dy, s, s);
-    }
+    const QRect target = CoversFace()
+                             ? CoveringPictureTarget(offset)
+                             : QRect(pictureRect_.left() + dx, pictureRect_.top() + dy, s, s);
     if (target.width() <= 0 || target.height() <= 0) {
         return;
     }

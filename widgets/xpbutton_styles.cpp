@@ -175,8 +175,10 @@ void XPButton::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaptio
     int t = 0;
     int r = 0;
     int b = 0;
-    if (aroundCaption) {
-        const QRect box = caption_.isEmpty() ? pictureRect_ : captionRect_;
+    // Round the caption, or round the picture where a button shows only a picture; a button
+    // with neither takes the cue round its face.
+    const QRect box = caption_.isEmpty() ? pictureRect_ : captionRect_;
+    if (aroundCaption && (!caption_.isEmpty() || !box.isEmpty())) {
         const int shift = value_ || PressedAndHot() ? 1 : 0;
         l = box.left() - 3 + shift;
         t = box.top() - 3 + shift;

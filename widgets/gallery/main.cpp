@@ -3,7 +3,8 @@
 //   xpbutton-gallery [--state normal|hover|pressed|checked|disabled|default]
 //                    [--picture] [--gradient] [--design]
 //
-// The controls at the top switch the same things while it runs.
+// The controls at the top switch the same things while it runs. The last row shows buttons with
+// a picture and no caption, always with the default look, so that their focus cue shows.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +49,15 @@ class Board : public QWidget, public qm::XPAmbient {
     bool DisplayAsDefault(const XPButton&) const override { return defaultLook; }
 };
 
+// The picture-only row always looks like the default button, so its focus cue shows.
+class CueAmbient : public qm::XPAmbient {
+  public:
+    qm::OleColor BackColor(const XPButton&) const override { return qm::kButtonFace; }
+    QString DisplayName(const XPButton& b) const override { return b.objectName(); }
+    bool UserMode(const XPButton&) const override { return true; }
+    bool DisplayAsDefault(const XPButton&) const override { return true; }
+};
+
 class Gallery : public QWidget {
   public:
     Gallery(const QString& state, bool picture, bool gradient, bool design) {
@@ -87,6 +97,18 @@ class Gallery : public QWidget {
                 buttons_.push_back({b, style, shape});
             }
         }
+        // Picture-only buttons of the two styles whose cue goes round the caption: no picture,
+        // then pictures of 16, 40 and 48 pixels.
+        grid->addWidget(new QLabel("picture only"), 9, 0);
+        const int cueStyles[] = {3, 3, 3, 3, 7, 7, 7};
+        const int cueSizes[] = {-1, 0, 3, 4, 0, 3, 4};
+        for (int i = 0; i < 7; ++i) {
+            auto* b = new XPButton(board_);
+            b->setObjectName(QString("cue%1").arg(i));
+            b->setFixedSize(110, 40);
+            grid->addWidget(b, 9, i + 1);
+            cueButtons_.push_back({b, cueStyles[i], cueSizes[i]});
+        }
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(top);
         layout->addWidget(board_);
@@ -104,51 +126,77 @@ class Gallery : public QWidget {
         board_->defaultLook = state == "default";
         static const QImage pic = MakePicture();
         for (auto& [b, style, shape] : buttons_) {
-            // Start each button over so that no state of the previous choice stays behind.
-            qm::PropertySection fresh;
-            b->ReadProperties(fresh);
-            b->DelayDrawing(true);
+            Prepare(b, style, shape);
             b->setCaption(QString::fromUtf8("按钮 &Go"));
-            b->setButtonStyle(style);
-            b->setButtonShape(shape);
             if (picture_->isChecked()) {
                 b->setPicture(qm::XPPicture::FromImage(pic));
             }
-            if (gradient_->isChecked()) {
-                b->setGradientColor(qm::Rgb(120, 170, 230));
-                b->setGradientMode(1 + (style % 4));
+            Finish(b);
+        }
+        static const CueAmbient cueAmbient;
+        for (auto& [b, style, pictureSize] : cueButtons_) {
+            b->SetAmbient(&cueAmbient);
+            Prepare(b, style, 0);
+            b->setCaption(QString());
+            if (pictureSize >= 0) {
+                b->setPicture(qm::XPPicture::FromImage(pic));
+                b->setPictureSize(pictureSize);
             }
-            if (state == "checked") {
-                b->setMode(1);
-                b->setValue(true);
-            }
-            if (state == "disabled") {
-                b->setEnabled(false);
-            }
-            b->DelayDrawing(false);
-            b->AmbientChanged("DisplayAsDefault");
-            b->AmbientChanged("BackColor");
-            if (state == "hover" || state == "pressed") {
-                const QPointF at(b->width() / 2.0, b->height() / 2.0);
-                QMouseEvent move(QEvent::MouseMove, at, b->mapToGlobal(at), Qt::NoButton,
-                                 Qt::NoButton, Qt::NoModifier);
-                QApplication::sendEvent(b, &move);
-                // Hold the hover: the cursor is really elsewhere, so the timer would end it.
-                qm::modQmTimer::KillTimer(b, qm::modQmTimer::kHoverTimerId);
-                if (state == "pressed") {
-                    QMouseEvent press(QEvent::MouseButtonPress, at, b->mapToGlobal(at),
-                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-                    QApplication::sendEvent(b, &press);
-                }
-            }
+            Finish(b);
         }
     }
 
   private:
+    // Starts a button over, so that no state of the previous choice stays behind.
+    static void Prepare(XPButton* b, int style, int shape) {
+        qm::PropertySection fresh;
+        b->ReadProperties(fresh);
+        b->DelayDrawing(true);
+        b->setButtonStyle(style);
+        b->setButtonShape(shape);
+    }
+
+    // The chosen gradient and state, then the drawing.
+    void Finish(XPButton* b) {
+        const QString state = states_->currentText();
+        if (gradient_->isChecked()) {
+            b->setGradientColor(qm::Rgb(120, 170, 230));
+            b->setGradientMode(1 + (b->ButtonStyle() % 4));
+        }
+        if (state == "checked") {
+            b->setMode(1);
+            b->setValue(true);
+        }
+        if (state == "disabled") {
+            b->setEnabled(false);
+        }
+        b->DelayDrawing(false);
+        b->AmbientChanged("DisplayAsDefault");
+        b->AmbientChanged("BackColor");
+        if (state == "hover" || state == "pressed") {
+            const QPointF at(b->width() / 2.0, b->height() / 2.0);
+            QMouseEvent move(QEvent::MouseMove, at, b->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(b, &move);
+            // Hold the hover: the cursor is really elsewhere, so the timer would end it.
+            qm::modQmTimer::KillTimer(b, qm::modQmTimer::kHoverTimerId);
+            if (state == "pressed") {
+                QMouseEvent press(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(b, &press);
+            }
+        }
+    }
+
     struct Entry {
         XPButton* button;
         int style;
         int shape;
+    };
+    struct CueEntry {
+        XPButton* button;
+        int style;
+        int pictureSize;  // -1: no picture
     };
     QComboBox* states_;
     QCheckBox* picture_;
@@ -156,6 +204,7 @@ class Gallery : public QWidget {
     QCheckBox* design_;
     Board* board_;
     std::vector<Entry> buttons_;
+    std::vector<CueEntry> cueButtons_;
 };
 
 }  // namespace
