@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "widgets/modqmtimer.h"
+#include "widgets/xpbutton_accessible.h"
 
 namespace qm {
 
@@ -18,6 +19,7 @@ std::unordered_set<const XPButton*>& LiveButtons() {
 }  // namespace
 
 XPButton::XPButton(QWidget* parent) : QWidget(parent) {
+    accessibility::InstallFactory();
     LiveButtons().insert(this);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

@@ -241,6 +241,9 @@ class XPButton : public QWidget {
     void AmbientChanged(const QString& name);
     // An access key (Alt + key, or Enter / Esc from the host's default and cancel handling).
     void AccessKeyPress(int keyAscii);
+    // Clicks as the left mouse button does (a check or option button changes its value first),
+    // raising Click; what the accessible press and toggle actions run.
+    void PerformClick();
 
     // --- persistence ----------------------------------------------------------------------
     void InitProperties();
@@ -397,6 +400,7 @@ class XPButton : public QWidget {
     void HandleMouseDown(int button, int shift, QPointF pos);
     void EnterHover(QPointF pos, bool leftDown);
     void HandleClick();
+    void SetPressed(bool pressed);  // the pressed flag, announced to assistive technology
     bool OptionToggle(Toggle action);
 
     // the properties the button keeps itself

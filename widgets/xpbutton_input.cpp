@@ -8,6 +8,7 @@
 
 #include "widgets/modqmtimer.h"
 #include "widgets/xpbutton.h"
+#include "widgets/xpbutton_accessible.h"
 
 namespace qm {
 
@@ -130,7 +131,7 @@ void HoverTimerProc(QWidget* hwnd, unsigned, quintptr, unsigned) {
 void XPButton::HandleMouseDown(int button, int shift, QPointF pos) {
     lastButton_ = static_cast<std::int16_t>(button);
     if (button == 1) {
-        status_ |= kPressed;
+        SetPressed(true);
         held_ = true;
         suspended_ = false;
         Refresh();
@@ -195,7 +196,7 @@ void XPButton::mouseReleaseEvent(QMouseEvent* e) {
     const qint16 button = ButtonCode(e->button());
     held_ = false;
     if (button == 1) {
-        status_ &= ~kPressed;
+        SetPressed(false);
         suspended_ = false;
         if (type_ == ButtonType::Command) {
             Refresh();
@@ -261,7 +262,8 @@ void XPButton::keyPressEvent(QKeyEvent* e) {
                                     static_cast<quint32>(vk), 0, QString(), false, 1));
         }
     } else if (space && (status_ & kPressed) == 0) {
-        status_ |= kHot | kPressed;
+        status_ |= kHot;
+        SetPressed(true);
         held_ = true;
         Refresh();
         if (!hoverActive_) {
@@ -299,7 +301,7 @@ void XPButton::keyReleaseEvent(QKeyEvent* e) {
     bool raiseKeyUp = true;  // arrows and Shift never raise KeyUp
     if (vk == kVkSpace && (status_ & kPressed)) {
         used = true;
-        status_ &= ~kPressed;
+        SetPressed(false);
         lastButton_ = 1;
         if (type_ == ButtonType::Command) {
             Refresh();
@@ -326,6 +328,25 @@ void XPButton::keyReleaseEvent(QKeyEvent* e) {
     } else {
         QWidget::keyReleaseEvent(e);
     }
+}
+
+void XPButton::SetPressed(bool pressed) {
+    if (((status_ & kPressed) != 0) == pressed) {
+        return;
+    }
+    if (pressed) {
+        status_ |= kPressed;
+    } else {
+        status_ &= ~kPressed;
+    }
+    QAccessible::State changed;
+    changed.pressed = true;
+    accessibility::StateChanged(this, changed);
+}
+
+void XPButton::PerformClick() {
+    lastButton_ = 1;
+    HandleClick();
 }
 
 void XPButton::AccessKeyPress(int keyAscii) {

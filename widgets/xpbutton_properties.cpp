@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "widgets/xpbutton.h"
+#include "widgets/xpbutton_accessible.h"
 
 namespace qm {
 
@@ -99,7 +100,13 @@ void XPButton::setValue(bool value) {
         }
         return;
     }
+    const bool changed = value != value_;
     value_ = value;
+    if (changed) {
+        QAccessible::State checked;
+        checked.checked = true;
+        accessibility::StateChanged(this, checked);
+    }
     if (value && type_ == ButtonType::Option) {
         OptionToggle(Toggle::Select);
     }
@@ -142,9 +149,13 @@ void XPButton::setAccessKeys(const QString& keys) {
 
 void XPButton::setCaption(const QString& caption) {
     SetAccessKeyFromCaption(caption);
+    const bool changed = caption != caption_;
     caption_ = caption;
     LayoutCaption();
     Refresh();
+    if (changed) {
+        accessibility::NameChanged(this);
+    }
     Notify("Caption");
 }
 

@@ -1,10 +1,14 @@
 // xpbutton-gallery: every face style in every shape, in one chosen state, to look at.
 //
 //   xpbutton-gallery [--state normal|hover|pressed|checked|disabled|default]
-//                    [--picture] [--gradient] [--design]
+//                    [--picture] [--gradient] [--design] [--list-accessible]
 //
+// --list-accessible prints the accessible role and name of every button, one a line, and exits
+// (without a display it runs on the offscreen platform). Tab moves the keyboard focus, which the
+// buttons show with their default look and focus cue.
 // The controls at the top switch the same things while it runs. The last row shows buttons with
 // a picture and no caption, always with the default look, so that their focus cue shows.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,9 +16,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <cstdio>
 #include <vector>
 
 #include "widgets/modqmtimer.h"
@@ -46,7 +52,8 @@ class Board : public QWidget, public qm::XPAmbient {
     qm::OleColor BackColor(const XPButton&) const override { return qm::kButtonFace; }
     QString DisplayName(const XPButton& b) const override { return b.objectName(); }
     bool UserMode(const XPButton&) const override { return !design; }
-    bool DisplayAsDefault(const XPButton&) const override { return defaultLook; }
+    // The chosen state, or the keyboard focus.
+    bool DisplayAsDefault(const XPButton& b) const override { return defaultLook || b.hasFocus(); }
 };
 
 // The picture-only row always looks like the default button, so its focus cue shows.
@@ -113,6 +120,14 @@ class Gallery : public QWidget {
         layout->addLayout(top);
         layout->addWidget(board_);
 
+        // The board is the buttons' ambient, so it tells them when the focus moves.
+        connect(qApp, &QApplication::focusChanged, this, [](QWidget* from, QWidget* to) {
+            for (QWidget* w : {from, to}) {
+                if (auto* b = qobject_cast<XPButton*>(w)) {
+                    b->AmbientChanged("DisplayAsDefault");
+                }
+            }
+        });
         auto apply = [this] { Apply(); };
         connect(states_, &QComboBox::currentTextChanged, this, apply);
         connect(picture_, &QCheckBox::toggled, this, apply);
@@ -138,11 +153,28 @@ class Gallery : public QWidget {
             b->SetAmbient(&cueAmbient);
             Prepare(b, style, 0);
             b->setCaption(QString());
+            // A button without a caption needs a name for a screen reader: its tooltip.
+            static const char* kSizes[] = {"16", "24", "32", "40", "48"};
+            b->setToolTip(
+                pictureSize < 0
+                    ? QString("style %1, no picture").arg(style)
+                    : QString("style %1, %2-pixel picture").arg(style).arg(kSizes[pictureSize]));
             if (pictureSize >= 0) {
                 b->setPicture(qm::XPPicture::FromImage(pic));
                 b->setPictureSize(pictureSize);
             }
             Finish(b);
+        }
+    }
+
+    // Each button's accessible role and name, one a line.
+    void ListAccessible() const {
+        const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+        for (const XPButton* b : board_->findChildren<XPButton*>()) {
+            QAccessibleInterface* ai =
+                QAccessible::queryAccessibleInterface(const_cast<XPButton*>(b));
+            printf("%s\t%s\n", roles.valueToKey(ai->role()),
+                   qPrintable(ai->text(QAccessible::Name)));
         }
     }
 
@@ -210,6 +242,13 @@ class Gallery : public QWidget {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Listing needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--list-accessible") == 0 &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("XPButton gallery");
     QFont::insertSubstitution(QString::fromUtf8("宋体"), "WenQuanYi Bitmap Song");
@@ -223,11 +262,17 @@ int main(int argc, char** argv) {
     parser.addOption({"picture", "show a 16-pixel picture on every button"});
     parser.addOption({"gradient", "give every button a gradient face"});
     parser.addOption({"design", "the container is in design mode"});
+    parser.addOption({"list-accessible", "print each button's accessible role and name, and exit"});
     parser.process(app);
 
     Gallery g(parser.value("state"), parser.isSet("picture"), parser.isSet("gradient"),
               parser.isSet("design"));
     g.setWindowTitle("XPButton gallery");
+    if (parser.isSet("list-accessible")) {
+        g.Apply();
+        g.ListAccessible();
+        return 0;
+    }
     g.show();
     g.Apply();
     return QApplication::exec();
