@@ -7,8 +7,6 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "widgets/xpbutton.h"
-
 namespace qm::modQmTimer {
 
 namespace {
@@ -73,15 +71,6 @@ bool KillTimer(QWidget* hwnd, quintptr id) {
 bool IsTimerSet(const QWidget* hwnd, quintptr id) {
     const QTimer* timer = hwnd != nullptr ? FindTimer(hwnd, id) : nullptr;
     return timer != nullptr && timer->isActive();
-}
-
-void HoverTimerProc(QWidget* hwnd, unsigned, quintptr, unsigned) {
-    // The address is only trusted once the registry of live buttons knows it.
-    XPButton* button = XPButton::FromAddress(GetProp(hwnd, "qm_ClassID"));
-    if (button == nullptr) {
-        return;
-    }
-    button->CheckHover(GetProp(hwnd, "qm_TimerID"));
 }
 
 void SetProp(QWidget* hwnd, const QByteArray& key, quintptr value) {

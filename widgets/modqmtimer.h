@@ -25,10 +25,6 @@ bool SetTimer(QWidget* hwnd, quintptr id, int ms, TimerProc proc);
 bool KillTimer(QWidget* hwnd, quintptr id);
 bool IsTimerSet(const QWidget* hwnd, quintptr id);
 
-// The hover timer's callback: finds the button through "qm_ClassID" and checks the cursor with
-// the identifier stored under "qm_TimerID".
-void HoverTimerProc(QWidget* hwnd, unsigned msg, quintptr idEvent, unsigned time);
-
 // Window properties; absent ones read as 0.
 void SetProp(QWidget* hwnd, const QByteArray& key, quintptr value);
 quintptr GetProp(const QWidget* hwnd, const QByteArray& key);

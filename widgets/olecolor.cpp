@@ -22,8 +22,9 @@ int RoundHalfEven(double v) {
 
 namespace {
 
-// The classic system colours, used where the palette has no fitting role or no application exists.
-constexpr OleColor kClassic[31] = {
+// The Windows system colour table, used where the palette has no fitting role or no application
+// exists.
+constexpr OleColor kWin32SystemColors[31] = {
     Rgb(212, 208, 200), Rgb(58, 110, 165),  Rgb(10, 36, 106),   Rgb(128, 128, 128),
     Rgb(212, 208, 200), Rgb(255, 255, 255), Rgb(0, 0, 0),       Rgb(0, 0, 0),
     Rgb(0, 0, 0),       Rgb(255, 255, 255), Rgb(212, 208, 200), Rgb(212, 208, 200),
@@ -91,7 +92,7 @@ OleColor TranslateColor(OleColor color) {
         PaletteRole(index, role)) {
         return FromQRgb(QGuiApplication::palette().color(QPalette::Active, role).rgb());
     }
-    return index < 31 ? kClassic[index] : 0;
+    return index < 31 ? kWin32SystemColors[index] : 0;
 }
 
 namespace {

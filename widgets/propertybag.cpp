@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 
 namespace qm {
 
@@ -34,29 +36,26 @@ std::optional<long long> ParseNumber(const QString& text) {
     return v;
 }
 
+namespace {
+
+// The escapes of a quoted string: a character and the letter written after its backslash.
+constexpr std::pair<char16_t, char16_t> kEscapes[] = {
+    {u'\\', u'\\'}, {u'"', u'"'}, {u'\n', u'n'}, {u'\r', u'r'}, {u'\t', u't'}};
+
+}  // namespace
+
 QString FormatString(const QString& s) {
     QString out;
     out.reserve(s.size() + 2);
     out += QLatin1Char('"');
     for (QChar c : s) {
-        switch (c.unicode()) {
-            case '\\':
-                out += QLatin1String("\\\\");
-                break;
-            case '"':
-                out += QLatin1String("\\\"");
-                break;
-            case '\n':
-                out += QLatin1String("\\n");
-                break;
-            case '\r':
-                out += QLatin1String("\\r");
-                break;
-            case '\t':
-                out += QLatin1String("\\t");
-                break;
-            default:
-                out += c;
+        const auto* e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                     [c](const auto& pair) { return pair.first == c.unicode(); });
+        if (e != std::end(kEscapes)) {
+            out += QLatin1Char('\\');
+            out += QChar(e->second);
+        } else {
+            out += c;
         }
     }
     out += QLatin1Char('"');
@@ -79,26 +78,27 @@ bool TakeQuoted(const QString& text, QString& value, QString& rest) {
             return true;
         }
         if (c == QLatin1Char('\\') && i + 1 < t.size()) {
-            QChar e = t[++i];
-            switch (e.unicode()) {
-                case 'n':
-                    value += QLatin1Char('\n');
-                    break;
-                case 'r':
-                    value += QLatin1Char('\r');
-                    break;
-                case 't':
-                    value += QLatin1Char('\t');
-                    break;
-                default:
-                    value += e;
-            }
+            const QChar letter = t[++i];
+            const auto* e = std::find_if(
+                std::begin(kEscapes), std::end(kEscapes),
+                [letter](const auto& pair) { return pair.second == letter.unicode(); });
+            value += e != std::end(kEscapes) ? QChar(e->first) : letter;  // unknown: kept as is
             continue;
         }
         value += c;
     }
     rest.clear();  // unterminated: take everything
     return true;
+}
+
+// The first field of a comma list, quoted or not; rest receives the remaining fields.
+void TakeFirstField(const QString& text, QString& first, QString& rest) {
+    if (!TakeQuoted(text, first, rest)) {
+        QStringList parts = text.split(QLatin1Char(','));
+        first = parts.value(0).trimmed();
+        parts.removeFirst();
+        rest = QLatin1Char(',') + parts.join(QLatin1Char(','));
+    }
 }
 
 }  // namespace
@@ -134,12 +134,7 @@ QString FormatFont(const QFont& f) {
 std::optional<QFont> ParseFont(const QString& text, const QFont& base) {
     QString family;
     QString rest;
-    if (!TakeQuoted(text, family, rest)) {
-        QStringList parts = text.split(QLatin1Char(','));
-        family = parts.value(0).trimmed();
-        parts.removeFirst();
-        rest = QLatin1Char(',') + parts.join(QLatin1Char(','));
-    }
+    TakeFirstField(text, family, rest);
     if (family.isEmpty()) {
         return std::nullopt;
     }
@@ -180,12 +175,7 @@ QString FormatPicture(const XPPicture& p) {
 XPPicture ParsePicture(const QString& text) {
     QString path;
     QString rest;
-    if (!TakeQuoted(text, path, rest)) {
-        QStringList parts = text.split(QLatin1Char(','));
-        path = parts.value(0).trimmed();
-        parts.removeFirst();
-        rest = QLatin1Char(',') + parts.join(QLatin1Char(','));
-    }
+    TakeFirstField(text, path, rest);
     if (path.isEmpty()) {
         return {};
     }

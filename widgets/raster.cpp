@@ -1,10 +1,48 @@
 #include "widgets/raster.h"
 
+#include <QColor>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace qm::raster {
+
+namespace {
+
+// Calls plot(x, y, i) for the i-th pixel of the line from a towards b, b itself left out:
+// Bresenham along the major axis.
+template <typename Plot>
+void WalkLine(QPoint a, QPoint b, Plot plot) {
+    int x = a.x();
+    int y = a.y();
+    const int dx = std::abs(b.x() - x);
+    const int dy = std::abs(b.y() - y);
+    const int sx = b.x() > x ? 1 : -1;
+    const int sy = b.y() > y ? 1 : -1;
+    const int steps = std::max(dx, dy);
+    int err = (dx >= dy ? dx : dy) / 2;
+    for (int i = 0; i < steps; ++i) {
+        plot(x, y, i);
+        if (dx >= dy) {
+            x += sx;
+            err -= dy;
+            if (err < 0) {
+                y += sy;
+                err += dx;
+            }
+        } else {
+            y += sy;
+            err -= dx;
+            if (err < 0) {
+                x += sx;
+                err += dy;
+            }
+        }
+    }
+}
+
+}  // namespace
 
 QRegion PolygonRegion(const std::vector<QPoint>& points) {
     QRegion region;
@@ -116,35 +154,26 @@ void Canvas::SetPixel(int x, int y, QRgb color) {
 }
 
 void Canvas::Line(QPoint a, QPoint b, QRgb color, Pen pen) {
-    int x = a.x();
-    int y = a.y();
-    const int dx = std::abs(b.x() - x);
-    const int dy = std::abs(b.y() - y);
-    const int sx = b.x() > x ? 1 : -1;
-    const int sy = b.y() > y ? 1 : -1;
-    const int steps = std::max(dx, dy);
-    // Bresenham along the major axis; the end point itself is never drawn.
-    int err = (dx >= dy ? dx : dy) / 2;
-    for (int i = 0; i < steps; ++i) {
+    WalkLine(a, b, [&](int x, int y, int i) {
         if (pen == Pen::Solid || (i % 6) < 3) {
             SetPixel(x, y, color);
         }
-        if (dx >= dy) {
-            x += sx;
-            err -= dy;
-            if (err < 0) {
-                y += sy;
-                err += dx;
-            }
-        } else {
-            y += sy;
-            err -= dx;
-            if (err < 0) {
-                x += sx;
-                err += dy;
-            }
+    });
+}
+
+void DrawLine(QImage& image, QPoint from, QPoint to, QRgb color) {
+    const bool direct = image.depth() == 32;
+    const QColor qcolor = QColor::fromRgba(color);
+    WalkLine(from, to, [&](int x, int y, int) {
+        if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) {
+            return;
         }
-    }
+        if (direct) {
+            reinterpret_cast<QRgb*>(image.scanLine(y))[x] = color;
+        } else {
+            image.setPixelColor(x, y, qcolor);
+        }
+    });
 }
 
 void Canvas::FocusRect(int left, int top, int right, int bottom) {

@@ -1,8 +1,9 @@
 // Pixel-exact drawing primitives for the button's off-screen buffer.
 //
-// QPainter's lines and polygon regions differ from the classic raster rules in the end points and
-// edge pixels, and the outline of the button must match them to the pixel. These routines write
-// straight into a QImage (Format_RGB32) and honour an optional convex clip (one span per row).
+// QPainter's lines and polygon regions differ from GDI's in the end points and edge pixels: GDI
+// leaves out a line's end point in every direction and fills a polygon by the top-left rule. The
+// outline of the button must match those rules to the pixel. These routines write straight into a
+// QImage (Format_RGB32) and honour an optional convex clip (one span per row).
 #pragma once
 
 #include <QImage>
@@ -22,6 +23,12 @@ QRegion EllipseRegion(int left, int top, int right, int bottom);
 
 enum class Pen { Solid, Dot };
 
+// A 1-pixel line in a QImage from `from` towards `to` by Bresenham's rule, leaving out the end
+// point in every direction as GDI's LineTo does; pixels outside the image are skipped. Drawing
+// a polyline point to point thus sets every corner exactly once. 32-bit images are written
+// directly, other formats through QImage::setPixelColor (so not indexed ones).
+void DrawLine(QImage& image, QPoint from, QPoint to, QRgb color);
+
 class Canvas {
   public:
     explicit Canvas(QImage& image);
@@ -30,7 +37,6 @@ class Canvas {
     // for the convex (elliptic) clips the button needs.
     void SetClip(const QRegion& region);
     void ClearClip() { clip_.clear(); }
-    bool HasClip() const { return !clip_.empty(); }
 
     // Fills left..right-1 by top..bottom-1, like FillRect.
     void FillRect(int left, int top, int right, int bottom, QRgb color);
@@ -40,9 +46,6 @@ class Canvas {
     // The dotted focus rectangle: every other pixel of the frame left..right-1 by top..bottom-1
     // inverted.
     void FocusRect(int left, int top, int right, int bottom);
-
-    int Width() const { return w_; }
-    int Height() const { return h_; }
 
   private:
     bool Visible(int x, int y) const;

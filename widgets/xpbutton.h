@@ -31,6 +31,99 @@ namespace raster {
 class Canvas;
 }
 
+// The enumerations of the button's properties. Each value is the integer the property and the
+// property bag hold; a stored layout may hold a value outside the list, which is kept as it is.
+
+// ButtonStyle, "BackStyle": the face styles.
+enum class FaceStyle : int {
+    Raised = 0,     // the Win32 3-D push-button edge
+    Framed = 1,     // a black frame round a white and grey bevel
+    Rounded = 2,    // a shaded face in a blue border with rounded corners; an amber ring on hover
+    Etched = 3,     // an etched edge, a lilac cue round the caption, two corners cut
+    Thin = 4,       // one white and grey ring
+    HoverEdge = 5,  // flat; the edge shows only under the cursor (dotted while designing)
+    Soft = 6,       // two rings of light grey and grey
+    Bevelled = 7,   // a black border round a bevel that turns grey when checked
+};
+
+// ButtonShape, "Shape".
+enum class Shape : int {
+    Rectangle = 0,
+    SlantedLeft = 1,
+    SlantedRight = 2,
+    SlantedBoth = 3,
+    Ellipse = 4,
+    EllipseRinglessPressed = 5,  // drops its shaded ring while pressed
+    EllipseBlackRing = 6,
+};
+
+// Mode, "Mode": what a click does.
+enum class ButtonType : int { Command = 0, Check = 1, Option = 2 };
+
+// CaptionAlign, "CapAlign".
+enum class CaptionAlignment : int { Left = 0, Right = 1, Centre = 2 };
+
+// CaptionStyle, "CapStyle": the text effect.
+enum class CaptionEffect : int { Plain = 0, Engraved = 1, Embossed = 2 };
+
+// PictureAlign, "ImgAlign": where the picture sits.
+enum class PicturePlace : int {
+    LeftEdge = 0,
+    BeforeCaption = 1,
+    RightEdge = 2,
+    AfterCaption = 3,
+    TopCentre = 4,
+    BottomCentre = 5,
+};
+
+// The picture's pixel size, "ImgSize"; PictureSize n is (n + 2) x 8 pixels.
+enum class PicturePixels : int {
+    Small = 16,
+    Medium = 24,
+    Large = 32,
+    Stretched = 40,  // over the whole button
+    Fitted = 48,     // scaled into the face, keeping its aspect ratio
+};
+
+// GradientMode, "Gradient": the direction of the bands from the back to the gradient colour.
+enum class Gradient : int {
+    None = 0,
+    Horizontal = 1,          // back colour at the left
+    HorizontalReversed = 2,  // gradient colour at the left
+    Vertical = 3,            // back colour at the top
+    VerticalReversed = 4,    // gradient colour at the top
+};
+
+// HoverColorLocks, "LockHover": which hover colour no longer follows its base colour.
+enum class HoverLock : int { None = 0, BackColour = 1, ForeColour = 2, Both = 3 };
+
+// MousePointer, "mPointer": the Win32 pointer numbers.
+enum class Pointer : int {
+    Default = 0,
+    Arrow = 1,
+    Cross = 2,
+    IBeam = 3,
+    Icon = 4,
+    Size = 5,
+    SizeNESW = 6,
+    SizeNS = 7,
+    SizeNWSE = 8,
+    SizeWE = 9,
+    UpArrow = 10,
+    Hourglass = 11,
+    NoDrop = 12,
+    ArrowHourglass = 13,
+    ArrowQuestion = 14,
+    SizeAll = 15,
+    Custom = 99,  // the MouseIcon
+};
+
+// The stored integer of an enumeration value.
+template <typename E>
+constexpr int Stored(E e) {
+    return static_cast<int>(e);
+}
+
 class XPButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int ButtonStyle READ ButtonStyle WRITE setButtonStyle)
@@ -79,24 +172,24 @@ class XPButton : public QWidget {
     // The live button at this address, or nullptr; window properties hold plain addresses.
     static XPButton* FromAddress(quintptr address);
 
-    // --- properties -----------------------------------------------------------------------
-    int ButtonStyle() const { return buttonStyle_; }
+    // --- properties (the integers of the enumerations above) ------------------------------
+    int ButtonStyle() const { return Stored(style_); }
     void setButtonStyle(int style);
-    int Mode() const { return mode_; }
+    int Mode() const { return Stored(type_); }
     void setMode(int mode);
     bool value() const { return value_; }
     void setValue(bool value);
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    int CaptionAlign() const { return captionAlign_; }
+    int CaptionAlign() const { return Stored(captionAlign_); }
     void setCaptionAlign(int align);
-    int CaptionStyle() const { return captionStyle_; }
+    int CaptionStyle() const { return Stored(captionEffect_); }
     void setCaptionStyle(int style);
-    int ButtonShape() const { return buttonShape_; }
+    int ButtonShape() const { return Stored(shape_); }
     void setButtonShape(int shape);
     XPPicture Picture() const { return picture_; }
     void setPicture(const XPPicture& picture);
-    int PictureAlign() const { return pictureAlign_; }
+    int PictureAlign() const { return Stored(picturePlace_); }
     void setPictureAlign(int align);
     bool Enabled() const { return isEnabled(); }
     void setEnabled(bool enabled);  // hides QWidget::setEnabled; both end in the same handling
@@ -105,7 +198,7 @@ class XPButton : public QWidget {
     // The inverse of the setter's (n + 2) x 8, so that a size read back is the size written.
     int PictureSize() const { return PixelSize() / 8 - 2; }
     void setPictureSize(int size);
-    int MousePointer() const { return mousePointer_; }
+    int MousePointer() const { return Stored(pointer_); }
     void setMousePointer(int pointer);
     XPPicture MouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const XPPicture& icon);
@@ -119,11 +212,11 @@ class XPButton : public QWidget {
     void setBackColor(OleColor color);
     OleColor GradientColor() const { return gradientColor_; }
     void setGradientColor(OleColor color);
-    int GradientMode() const { return gradientMode_; }
+    int GradientMode() const { return Stored(gradient_); }
     void setGradientMode(int mode);
     bool ResetDefaultColors() const { return false; }
     void setResetDefaultColors(bool reset);
-    int HoverColorLocks() const { return hoverLocks_; }
+    int HoverColorLocks() const { return Stored(hoverLocks_); }
     void setHoverColorLocks(int locks);
     OleColor HoverForeColor() const { return hoverForeColor_; }
     void setHoverForeColor(OleColor color);
@@ -148,6 +241,9 @@ class XPButton : public QWidget {
     void AmbientChanged(const QString& name);
     // An access key (Alt + key, or Enter / Esc from the host's default and cancel handling).
     void AccessKeyPress(int keyAscii);
+    // Clicks as the left mouse button does (a check or option button changes its value first),
+    // raising Click; what the accessible press and toggle actions run.
+    void PerformClick();
 
     // --- persistence ----------------------------------------------------------------------
     void InitProperties();
@@ -220,36 +316,73 @@ class XPButton : public QWidget {
   private:
     enum class Toggle { Select = 0, Join = 1, Query = 2, Leave = -1 };
 
-    // properties and persistence (xpbutton.cpp)
+    // properties and persistence (xpbutton.cpp, xpbutton_properties.cpp)
     bool DesignMode() const { return !Ambient().UserMode(*this); }
     void Notify(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
     void ApplyCursor();
     void EnabledChanged();
     void FontChanged();
     void SetAccessKeyFromCaption(const QString& caption);
-    int PixelSize() const { return pictureSize_ == 0 ? 16 : pictureSize_; }
+    int PixelSize() const {
+        return pictureSize_ == 0 ? Stored(PicturePixels::Small) : pictureSize_;
+    }
+    bool HoverBackFollows() const {
+        return hoverLocks_ == HoverLock::None || hoverLocks_ == HoverLock::ForeColour;
+    }
+    bool HoverForeFollows() const {
+        return hoverLocks_ == HoverLock::None || hoverLocks_ == HoverLock::BackColour;
+    }
     QWidget* Container() const;
 
     // rendering (xpbutton_render.cpp)
-    void RedrawButton(bool fromRefresh);
-    void PrepareBuffer(bool create);
+    void RenderFace();    // runs the style routine into the buffer
+    void RedrawButton();  // renders and has the paint event copy the buffer to the screen
+    void EnsureBuffer();  // a buffer of the widget's size
+    void QueueBufferCopy();
     void ResizeHandling();
     void ApplyShape();
-    void LayoutCaption(bool recalc);
-    void RefreshResources(const char* kind);
-    void GradientFill(raster::Canvas& c, OleColor a, OleColor b, int mode);
-    void DrawCaption(raster::Canvas& c, OleColor face, std::int64_t disabledColor, bool pressed,
-                     bool allowEtched, std::int64_t textColor = kNoColor);
-    void DrawPicture(raster::Canvas& c, int dx, int dy, bool offset);
+    void LayoutFace();     // the horizontal face extent of the shape
+    void LayoutCaption();  // the face extent, then the caption and picture rectangles
+    void RefreshFont();
+    void RefreshPicture();
+    void RefreshDerivedColors();
+    void GradientFill(raster::Canvas& c, OleColor a, OleColor b, Gradient mode);
+    // The picture, then the caption; both move by a pixel while pressed.
+    void DrawCaption(OleColor face, std::int64_t disabledColor, bool pressed, bool allowEtched,
+                     std::int64_t textColor = kNoColor);
+    void DrawPicture(int dx, int dy, bool offset);
+    // Pictures of 40 and 48 pixels cover the face instead of taking a place beside the caption.
+    bool CoversFace() const {
+        const int s = PixelSize();
+        return s == Stored(PicturePixels::Stretched) || s >= Stored(PicturePixels::Fitted);
+    }
+    // Where such a picture is drawn: stretched over the whole button (40), or scaled into the
+    // face keeping its aspect ratio and centred (48); offset is the pressed pixel.
+    QRect CoveringPictureTarget(bool offset) const;
 
     // face styles (xpbutton_styles.cpp)
     int FillFace(raster::Canvas& c, OleColor top, std::int64_t bottom, OleColor hover);
     void DrawOutline(raster::Canvas& c, const LineTable& t, bool dottedOuter);
     void FocusCue(raster::Canvas& c, OleColor color, bool solid, bool aroundCaption);
-    bool CheckedOrHeld() const { return (held_ && mode_ > 0) || value_; }
+    bool IsCheckOrOption() const { return type_ > ButtonType::Command; }
+    bool CheckedOrHeld() const { return (held_ && IsCheckOrOption()) || value_; }
     bool PressedAndHot() const { return (status_ & kPressed) && (status_ & kHot); }
-    int LeftSlanted() const { return buttonShape_ == 1 || buttonShape_ == 3 ? 1 : 0; }
-    int RightSlanted() const { return buttonShape_ == 2 || buttonShape_ == 3 ? 1 : 0; }
+    bool Slanted() const { return shape_ >= Shape::SlantedLeft && shape_ <= Shape::SlantedBoth; }
+    bool Elliptic() const { return shape_ >= Shape::Ellipse; }
+    int LeftSlanted() const {
+        return shape_ == Shape::SlantedLeft || shape_ == Shape::SlantedBoth ? 1 : 0;
+    }
+    int RightSlanted() const {
+        return shape_ == Shape::SlantedRight || shape_ == Shape::SlantedBoth ? 1 : 0;
+    }
+    // The face of the styles without a pressed colour: checked, or the plain face.
+    OleColor CheckedOrFaceColor() const {
+        return IsCheckOrOption() && value_ ? checkedColor_ : faceColor_;
+    }
+    // The caption colour a disabled check or option button takes; none (etched) otherwise.
+    std::int64_t DisabledTextColor() const {
+        return !isEnabled() && IsCheckOrOption() ? std::int64_t{kGrey} : kNoColor;
+    }
     void Style0(raster::Canvas& c);
     void Style1(raster::Canvas& c);
     void Style2(raster::Canvas& c);
@@ -258,33 +391,38 @@ class XPButton : public QWidget {
     void Style5(raster::Canvas& c);
     void Style6(raster::Canvas& c);
     void Style7(raster::Canvas& c);
+    // Black, or a darker face on slanted shapes while not down.
+    OleColor SlantedFocusColor(bool down) const;
+    // The common end of a style: the focus cue round the face, then caption and picture.
+    void FinishFace(raster::Canvas& c, OleColor face, OleColor focus);
 
     // interaction (xpbutton_input.cpp)
     void HandleMouseDown(int button, int shift, QPointF pos);
     void EnterHover(QPointF pos, bool leftDown);
     void HandleClick();
+    void SetPressed(bool pressed);  // the pressed flag, announced to assistive technology
     bool OptionToggle(Toggle action);
 
-    // state of Part "properties"
+    // the properties the button keeps itself
     QString caption_;
-    int captionAlign_ = 2;
-    int captionStyle_ = 0;
-    int buttonStyle_ = 0;
+    CaptionAlignment captionAlign_ = CaptionAlignment::Centre;
+    CaptionEffect captionEffect_ = CaptionEffect::Plain;
+    FaceStyle style_ = FaceStyle::Raised;
     std::int16_t status_ = 0;
-    int buttonShape_ = 0;
+    Shape shape_ = Shape::Rectangle;
     int leftInset_ = 0;
     int faceRight_ = 0;
     bool showFocusRect_ = true;
     OleColor hoverBackColor_ = kButtonFace;
     OleColor hoverForeColor_ = kButtonText;
-    int hoverLocks_ = 0;
-    int gradientMode_ = 0;
+    HoverLock hoverLocks_ = HoverLock::None;
+    Gradient gradient_ = Gradient::None;
     OleColor gradientColor_ = 0;
-    int mode_ = 0;
+    ButtonType type_ = ButtonType::Command;
     bool value_ = false;
     XPPicture picture_;
-    int pictureAlign_ = 0;
-    int pictureSize_ = 0;  // pixels; 0 until first used
+    PicturePlace picturePlace_ = PicturePlace::LeftEdge;
+    int pictureSize_ = 0;  // pixels (see PicturePixels); 0 until first used
     int pictureWidth_ = 0;
     int pictureHeight_ = 0;
     bool suspended_ = false;
@@ -301,7 +439,7 @@ class XPButton : public QWidget {
 
     // what the platform surface holds elsewhere
     OleColor foreColor_ = kButtonText;
-    int mousePointer_ = 0;
+    Pointer pointer_ = Pointer::Default;
     XPPicture mouseIcon_;
     QString tag_;
     QString accessKeys_;

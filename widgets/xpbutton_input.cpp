@@ -8,6 +8,7 @@
 
 #include "widgets/modqmtimer.h"
 #include "widgets/xpbutton.h"
+#include "widgets/xpbutton_accessible.h"
 
 namespace qm {
 
@@ -37,7 +38,7 @@ qint16 ShiftCode(Qt::KeyboardModifiers m) {
                                ((m & Qt::AltModifier) ? 4 : 0));
 }
 
-// Qt key to the classic virtual-key code the key events carry.
+// Qt key to the Win32 virtual-key code the key events carry.
 qint16 VirtualKey(int key) {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9) ||
         key == Qt::Key_Space) {
@@ -88,6 +89,9 @@ qint16 VirtualKey(int key) {
     }
 }
 
+constexpr qint16 kVkShift = 16;
+constexpr qint16 kVkSpace = 32;
+
 bool IsArrow(qint16 vk) {
     return vk >= 37 && vk <= 40;
 }
@@ -110,6 +114,16 @@ QByteArray ObjKey(int index) {
     return QByteArray::number(index) + "qm_Obj";
 }
 
+// The hover timer's callback: finds the button through "qm_ClassID" and checks the cursor with
+// the identifier stored under "qm_TimerID". The address is only trusted once the registry of live
+// buttons knows it.
+void HoverTimerProc(QWidget* hwnd, unsigned, quintptr, unsigned) {
+    XPButton* button = XPButton::FromAddress(modQmTimer::GetProp(hwnd, "qm_ClassID"));
+    if (button != nullptr) {
+        button->CheckHover(modQmTimer::GetProp(hwnd, "qm_TimerID"));
+    }
+}
+
 }  // namespace
 
 // --- mouse ----------------------------------------------------------------------------------
@@ -117,7 +131,7 @@ QByteArray ObjKey(int index) {
 void XPButton::HandleMouseDown(int button, int shift, QPointF pos) {
     lastButton_ = static_cast<std::int16_t>(button);
     if (button == 1) {
-        status_ |= kPressed;
+        SetPressed(true);
         held_ = true;
         suspended_ = false;
         Refresh();
@@ -140,7 +154,7 @@ void XPButton::mouseMoveEvent(QMouseEvent* e) {
 }
 
 // Qt may announce a cursor that comes back into the window with an enter event and no move, where
-// the classic platform always sent a move; both start the hover.
+// Win32 always sends a move; both start the hover.
 void XPButton::enterEvent(QEnterEvent* e) {
     QWidget::enterEvent(e);
     EnterHover(e->position(), (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0);
@@ -156,7 +170,7 @@ void XPButton::EnterHover(QPointF pos, bool leftDown) {
     modQmTimer::SetProp(this, "qm_ClassID", reinterpret_cast<quintptr>(this));
     modQmTimer::SetProp(this, "qm_TimerID", modQmTimer::kHoverTimerId);
     modQmTimer::SetTimer(this, modQmTimer::kHoverTimerId, modQmTimer::kHoverIntervalMs,
-                         &modQmTimer::HoverTimerProc);
+                         &HoverTimerProc);
     hoverActive_ = true;
     suspended_ = false;
     if (leftDown) {
@@ -182,9 +196,9 @@ void XPButton::mouseReleaseEvent(QMouseEvent* e) {
     const qint16 button = ButtonCode(e->button());
     held_ = false;
     if (button == 1) {
-        status_ &= ~kPressed;
+        SetPressed(false);
         suspended_ = false;
-        if (mode_ == 0) {
+        if (type_ == ButtonType::Command) {
             Refresh();
         }
     }
@@ -207,8 +221,8 @@ void XPButton::HandleClick() {
     if (lastButton_ != 1) {
         return;
     }
-    if (mode_ == 1 || mode_ == 2) {
-        if (mode_ == 2 && value_) {
+    if (type_ == ButtonType::Check || type_ == ButtonType::Option) {
+        if (type_ == ButtonType::Option && value_) {
             return;
         }
         setValue(!value_);
@@ -232,72 +246,112 @@ void XPButton::mouseDoubleClickEvent(QMouseEvent* e) {
 
 // --- keyboard -------------------------------------------------------------------------------
 
+// Space presses the button and the arrows go to the container; every other key is raised as
+// KeyDown and then left to the parent widgets, so that a host's own keys (F1, Enter) still work
+// while a button has the focus.
 void XPButton::keyPressEvent(QKeyEvent* e) {
     const qint16 vk = VirtualKey(e->key());
     const qint16 shift = ShiftCode(e->modifiers());
-    bool consumed = false;
-    if (IsArrow(vk)) {
-        consumed = true;
+    const bool arrow = IsArrow(vk);
+    const bool space = vk == kVkSpace;
+    if (arrow) {
         if (QWidget* host = Container()) {
             // The host moves the focus or handles the arrow itself.
             QCoreApplication::postEvent(
                 host, new QKeyEvent(QEvent::KeyPress, e->key(), e->modifiers(), ArrowScanCode(vk),
                                     static_cast<quint32>(vk), 0, QString(), false, 1));
         }
-    } else if (vk == 32 && (status_ & kPressed) == 0) {
-        status_ |= kHot | kPressed;
+    } else if (space && (status_ & kPressed) == 0) {
+        status_ |= kHot;
+        SetPressed(true);
         held_ = true;
         Refresh();
         if (!hoverActive_) {
             status_ &= ~kHot;
         }
     }
-    if (!consumed) {
+    if (!arrow) {
         emit KeyDown(vk, shift);
     }
     const QString text = e->text();
     if (!text.isEmpty()) {
         emit KeyPress(static_cast<qint16>(text.at(0).unicode()));
     }
-    e->accept();
+    if (arrow || space) {
+        e->accept();
+    } else {
+        QWidget::keyPressEvent(e);  // ignores it: on to the parent
+    }
 }
 
 void XPButton::keyReleaseEvent(QKeyEvent* e) {
-    if (e->isAutoRepeat()) {
-        return;  // a held key is one press, as with the classic key messages
-    }
     const qint16 vk = VirtualKey(e->key());
     const qint16 shift = ShiftCode(e->modifiers());
+    if (e->isAutoRepeat()) {
+        // A held key is one press, as Win32 key messages count it.
+        if (vk == kVkSpace) {
+            e->accept();
+        } else {
+            QWidget::keyReleaseEvent(e);
+        }
+        return;
+    }
     held_ = false;
-    bool consumed = false;
-    if (vk == 32 && (status_ & kPressed)) {
-        status_ &= ~kPressed;
+    bool used = false;       // the button acted on the key: it goes no further
+    bool raiseKeyUp = true;  // arrows and Shift never raise KeyUp
+    if (vk == kVkSpace && (status_ & kPressed)) {
+        used = true;
+        SetPressed(false);
         lastButton_ = 1;
-        if (mode_ == 0) {
+        if (type_ == ButtonType::Command) {
             Refresh();
         } else {
             emit KeyUp(vk, shift);
-            consumed = true;
+            raiseKeyUp = false;
         }
         HandleClick();
     } else if (IsArrow(vk)) {
-        consumed = true;
-        if (mode_ == 2 && !value_) {
+        raiseKeyUp = false;
+        if (type_ == ButtonType::Option && !value_) {
+            used = true;
             lastButton_ = 1;
             HandleClick();
         }
-    } else if (vk == 16) {
-        consumed = true;
+    } else if (vk == kVkShift) {
+        raiseKeyUp = false;
     }
-    if (!consumed) {
+    if (raiseKeyUp) {
         emit KeyUp(vk, shift);
     }
-    e->accept();
+    if (used) {
+        e->accept();
+    } else {
+        QWidget::keyReleaseEvent(e);
+    }
+}
+
+void XPButton::SetPressed(bool pressed) {
+    if (((status_ & kPressed) != 0) == pressed) {
+        return;
+    }
+    if (pressed) {
+        status_ |= kPressed;
+    } else {
+        status_ &= ~kPressed;
+    }
+    QAccessible::State changed;
+    changed.pressed = true;
+    accessibility::StateChanged(this, changed);
+}
+
+void XPButton::PerformClick() {
+    lastButton_ = 1;
+    HandleClick();
 }
 
 void XPButton::AccessKeyPress(int keyAscii) {
     const bool enterOrEsc = keyAscii == 13 || keyAscii == 27;
-    if (enterOrEsc && mode_ > 0) {
+    if (enterOrEsc && IsCheckOrOption()) {
         return;
     }
     if (!enterOrEsc && (status_ & kDefaultLook) == 0) {
@@ -322,7 +376,7 @@ bool XPButton::event(QEvent* e) {
 
 void XPButton::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
-    if (mode_ == 2 && !value_ && !OptionToggle(Toggle::Query)) {
+    if (type_ == ButtonType::Option && !value_ && !OptionToggle(Toggle::Query)) {
         lastButton_ = 1;
         HandleClick();
     }
@@ -348,7 +402,7 @@ void XPButton::AmbientChanged(const QString& name) {
         Refresh();
     } else if (name == QLatin1String("BackColor")) {
         containerBack_ = TranslateColor(Ambient().BackColor(*this));
-        if (buttonShape_ >= 4 || buttonStyle_ == 5) {
+        if (Elliptic() || style_ == FaceStyle::HoverEdge) {
             Refresh();
         }
     }

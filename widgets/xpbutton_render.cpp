@@ -12,7 +12,7 @@ namespace qm {
 
 using raster::Canvas;
 
-void XPButton::RedrawButton(bool fromRefresh) {
+void XPButton::RenderFace() {
     if (suspended_ || width() <= 0 || height() <= 0) {
         return;
     }
@@ -20,49 +20,34 @@ void XPButton::RedrawButton(bool fromRefresh) {
         // Drawn before the first resize event arrived (a hidden widget gets it only when shown).
         ApplyShape();
         buffer_ = QImage();
-        PrepareBuffer(true);
-        LayoutCaption(true);
+        EnsureBuffer();
+        LayoutCaption();
     }
+    using StyleRoutine = void (XPButton::*)(Canvas&);
+    static constexpr StyleRoutine kRoutines[8] = {
+        &XPButton::Style0, &XPButton::Style1, &XPButton::Style2, &XPButton::Style3,
+        &XPButton::Style4, &XPButton::Style5, &XPButton::Style6, &XPButton::Style7};
+    // A style read from a layout outside 0..7 draws as the last one.
+    const int n = Stored(style_);
     Canvas c(buffer_);
-    switch (buttonStyle_) {
-        case 0:
-            Style0(c);
-            break;
-        case 1:
-            Style1(c);
-            break;
-        case 2:
-            Style2(c);
-            break;
-        case 3:
-            Style3(c);
-            break;
-        case 4:
-            Style4(c);
-            break;
-        case 5:
-            Style5(c);
-            break;
-        case 6:
-            Style6(c);
-            break;
-        default:
-            Style7(c);
-            break;
-    }
-    if (fromRefresh) {
-        PrepareBuffer(false);
-    }
-    // From the paint event the copy follows right there; asking for another paint would loop.
+    (this->*kRoutines[n >= 0 && n < 8 ? n : 7])(c);
 }
 
-void XPButton::PrepareBuffer(bool create) {
-    if (!create) {
-        // The copy to the screen happens in the paint event, the one place Qt allows it.
-        bufferFresh_ = true;
-        update();
+void XPButton::RedrawButton() {
+    if (suspended_ || width() <= 0 || height() <= 0) {
         return;
     }
+    RenderFace();
+    QueueBufferCopy();
+}
+
+void XPButton::QueueBufferCopy() {
+    // The copy to the screen happens in the paint event, the one place Qt allows it.
+    bufferFresh_ = true;
+    update();
+}
+
+void XPButton::EnsureBuffer() {
     if (buffer_.isNull() || buffer_.size() != size()) {
         buffer_ = QImage(size(), QImage::Format_RGB32);
         buffer_.fill(Qt::black);
@@ -75,8 +60,8 @@ void XPButton::ResizeHandling() {
     }
     ApplyShape();
     buffer_ = QImage();
-    PrepareBuffer(true);
-    LayoutCaption(true);
+    EnsureBuffer();
+    LayoutCaption();
     Refresh();
 }
 
@@ -88,7 +73,7 @@ void XPButton::resizeEvent(QResizeEvent* e) {
 void XPButton::paintEvent(QPaintEvent*) {
     suspended_ = false;
     if (!bufferFresh_ || buffer_.size() != size()) {
-        RedrawButton(false);
+        RenderFace();  // the copy follows right here; asking for another paint would loop
     }
     bufferFresh_ = false;
     if (buffer_.isNull()) {
@@ -105,7 +90,7 @@ void XPButton::ApplyShape() {
     leftInset_ = 0;
     faceRight_ = w;
     int slant = 0;
-    if (buttonShape_ >= 1 && buttonShape_ <= 3) {
+    if (Slanted()) {
         slant = RoundHalfEven(std::floor((h + 1) / 4.0 * 4.0 + 0.5));
         int nw = w;
         while (nw - slant <= 4) {
@@ -122,28 +107,28 @@ void XPButton::ApplyShape() {
     }
     faceClip_ = QRegion();
     QRegion region;
-    switch (buttonShape_) {
-        case 1:
+    switch (shape_) {
+        case Shape::SlantedLeft:
             region = raster::PolygonRegion({{0, 0}, {slant, h + 1}, {w + 1, h + 1}, {w + 1, 0}});
             leftInset_ = slant;
             break;
-        case 2:
+        case Shape::SlantedRight:
             region =
                 raster::PolygonRegion({{0, 0}, {0, h + 1}, {w + 1, h + 1}, {w - slant + 1, 0}});
             faceRight_ = w - slant;
             break;
-        case 3:
+        case Shape::SlantedBoth:
             region =
                 raster::PolygonRegion({{0, 0}, {slant, h + 1}, {w + 1, h + 1}, {w - slant + 1, 0}});
             leftInset_ = slant;
             faceRight_ = w - slant;
             break;
-        case 4:
-        case 5:
+        case Shape::Ellipse:
+        case Shape::EllipseRinglessPressed:
             region = raster::EllipseRegion(0, 0, w + 1, h + 1);
             faceClip_ = raster::EllipseRegion(1, 1, w, h);
             break;
-        case 6:
+        case Shape::EllipseBlackRing:
             region = raster::EllipseRegion(0, 0, w + 1, h + 1);
             faceClip_ = raster::EllipseRegion(2, 2, w - 1, h - 1);
             break;
@@ -151,10 +136,10 @@ void XPButton::ApplyShape() {
             region = QRegion(0, 0, w + 1, h + 1);
             break;
     }
-    if (buttonShape_ <= 3) {
+    if (!Elliptic()) {
         const bool leftSquare = LeftSlanted() == 0;
         const bool rightSquare = RightSlanted() == 0;
-        if (buttonStyle_ == 2 || buttonStyle_ == 7) {
+        if (style_ == FaceStyle::Rounded || style_ == FaceStyle::Bevelled) {
             if (leftSquare) {
                 region -= raster::PolygonRegion({{0, 0}, {2, 0}, {0, 2}});
                 region -= raster::PolygonRegion({{0, h}, {3, h}, {0, h - 3}});
@@ -163,7 +148,7 @@ void XPButton::ApplyShape() {
                 region -= raster::PolygonRegion({{w, 0}, {w - 2, 0}, {w, 2}});
                 region -= raster::PolygonRegion({{w, h}, {w - 3, h}, {w, h - 3}});
             }
-        } else if (buttonStyle_ == 1) {
+        } else if (style_ == FaceStyle::Framed) {
             if (leftSquare) {
                 region -= QRegion(0, 0, 1, 1);
                 region -= QRegion(0, h - 1, 1, 1);
@@ -172,7 +157,7 @@ void XPButton::ApplyShape() {
                 region -= QRegion(w - 1, 0, 1, 1);
                 region -= QRegion(w - 1, h - 1, 1, 1);
             }
-        } else if (buttonStyle_ == 3 && isEnabled()) {
+        } else if (style_ == FaceStyle::Etched && isEnabled()) {
             if (leftSquare) {
                 region -= QRegion(0, h - 1, 1, 1);
             }
@@ -185,23 +170,22 @@ void XPButton::ApplyShape() {
     setMask(region_);
 }
 
-void XPButton::LayoutCaption(bool recalc) {
+void XPButton::LayoutFace() {
     const int w = width();
-    const int h = height();
     const int inset = leftInset_;
     const int right = faceRight_;
-    switch (buttonShape_) {
-        case 1:
+    switch (shape_) {
+        case Shape::SlantedLeft:
             faceL_ = inset - inset / 3;
             faceW_ = w - faceL_;
             faceR_ = w;
             break;
-        case 2:
+        case Shape::SlantedRight:
             faceL_ = 0;
             faceW_ = (w - right) / 3 + right;
             faceR_ = faceW_;
             break;
-        case 3:
+        case Shape::SlantedBoth:
             faceL_ = inset - inset / 3;
             faceR_ = right + (w - right) / 3;
             faceW_ = faceR_ - faceL_;
@@ -212,31 +196,33 @@ void XPButton::LayoutCaption(bool recalc) {
             faceR_ = w;
             break;
     }
-    if (!recalc) {
-        return;
-    }
+}
+
+void XPButton::LayoutCaption() {
+    LayoutFace();
+    const int h = height();
     const int L = faceL_;
     const int W = faceW_;
     const int R = faceR_;
     const bool hasPicture = pictureWidth_ + pictureHeight_ > 0;
     const int s = PixelSize();
     // Pictures of 40 and 48 pixels cover the face and take no room from the caption.
-    const bool reserves = hasPicture && s <= 32;
+    const bool reserves = hasPicture && s <= Stored(PicturePixels::Large);
     int pl = 0, pr = 0, pt = 0, pb = 0;
     if (reserves) {
-        switch (pictureAlign_) {
-            case 0:
-            case 1:
+        switch (picturePlace_) {
+            case PicturePlace::LeftEdge:
+            case PicturePlace::BeforeCaption:
                 pl = s;
                 break;
-            case 2:
-            case 3:
+            case PicturePlace::RightEdge:
+            case PicturePlace::AfterCaption:
                 pr = s;
                 break;
-            case 4:
+            case PicturePlace::TopCentre:
                 pt = s;
                 break;
-            case 5:
+            case PicturePlace::BottomCentre:
                 pb = s;
                 break;
             default:
@@ -254,23 +240,23 @@ void XPButton::LayoutCaption(bool recalc) {
             fm.boundingRect(limit, Qt::AlignLeft | Qt::TextWordWrap | Qt::TextShowMnemonic, text);
         tw = br.width();
         th = br.height();
-        if (captionStyle_ != 0) {
+        if (captionEffect_ != CaptionEffect::Plain) {
             tw += 2;
             th += 2;
         }
     }
     int x = 0;
     switch (captionAlign_) {
-        case 0:
+        case CaptionAlignment::Left:
             x = L + 6 + pl + (pl > 0 ? 6 : 0);
             break;
-        case 1:
+        case CaptionAlignment::Right:
             x = R - pr - tw - 6 - (pr > 0 ? 6 : 0);
             break;
         default:
-            if (pictureAlign_ == 1 && pl > 0) {
+            if (picturePlace_ == PicturePlace::BeforeCaption && pl > 0) {
                 x = (W - (tw + pl + 6)) / 2 + L + pl + 6;
-            } else if (pictureAlign_ == 3 && pr > 0) {
+            } else if (picturePlace_ == PicturePlace::AfterCaption && pr > 0) {
                 x = (W - (tw + pr + 6)) / 2 + L;
             } else {
                 x = (W - pl - pr - tw) / 2 + L + pl;
@@ -280,131 +266,157 @@ void XPButton::LayoutCaption(bool recalc) {
     int y = (h - th) / 2;
     int px = 0;
     int py = 0;
-    if (reserves) {
+    if (hasPicture) {
         const bool noCaption = caption_.isEmpty();
-        switch (pictureAlign_) {
-            case 0:
+        switch (picturePlace_) {
+            case PicturePlace::LeftEdge:
                 px = L + 6;
                 break;
-            case 1:
+            case PicturePlace::BeforeCaption:
                 px = noCaption ? L + 6 : x - pl - 6;
                 break;
-            case 2:
+            case PicturePlace::RightEdge:
                 px = R - pr - 6;
                 break;
-            case 3:
+            case PicturePlace::AfterCaption:
                 px = noCaption ? R - pr - 6 : x + tw + 6;
                 break;
             default:
                 px = L + (W - s) / 2;
                 break;
         }
-        if (pictureAlign_ <= 3) {
+        if (picturePlace_ <= PicturePlace::AfterCaption) {
             py = (h - s) / 2;
         } else {
             const int b = (h - (th + s)) / 2;
-            if (pictureAlign_ == 4) {
+            if (picturePlace_ == PicturePlace::TopCentre) {
                 py = b;
-                y = b + s + 2;
+                y = reserves ? b + s + 2 : y;
             } else {
                 py = th + b + 3;
-                y = b + 1;
+                y = reserves ? b + 1 : y;
             }
         }
     }
-    auto clampRect = [R, h](int l, int t, int r, int b) {
-        l = std::max(l, 6);
-        t = std::max(t, 6);
-        r = std::min(r, R);
-        b = std::min(b, h - 6);
-        return QRect(l, t, r - l, b - t);
+    auto clampRect = [R, h](const QRect& r) {
+        const int left = std::max(r.left(), 6);
+        const int top = std::max(r.top(), 6);
+        const int right = std::min(r.left() + r.width(), R);
+        const int bottom = std::min(r.top() + r.height(), h - 6);
+        return QRect(left, top, right - left, bottom - top);
     };
-    captionRect_ = clampRect(x, y, x + tw, y + std::max(th, 0));
-    pictureRect_ = reserves ? clampRect(px, py, px + s, py + s) : QRect(px, py, 0, 0);
-}
-
-void XPButton::RefreshResources(const char* kind) {
-    const QByteArray k(kind);
-    if (k == "Font") {
-        captionFont_ = font();
-        if (captionFont_.pointSizeF() > 0) {
-            // Point size to pixels at 20 twips per point and 15 twips per pixel.
-            captionFont_.setPixelSize(
-                std::max(1, RoundHalfEven(captionFont_.pointSizeF() * 20.0 / 15.0)));
+    captionRect_ = clampRect(QRect(x, y, tw, std::max(th, 0)));
+    if (!hasPicture) {
+        pictureRect_ = QRect();
+    } else if (CoversFace()) {
+        // Where it is drawn; a picture stretched over the whole button keeps the margin of 6.
+        QRect drawn = CoveringPictureTarget(false);
+        if (s == Stored(PicturePixels::Stretched)) {
+            drawn = drawn.marginsRemoved(QMargins(6, 6, 6, 6));
         }
-        // Caption text is drawn as the classic text drawing did: without smoothing.
-        captionFont_.setStyleStrategy(QFont::NoAntialias);
-    } else if (k == "Picture") {
-        pictureWidth_ = picture_.Width();
-        pictureHeight_ = picture_.Height();
-        picScaled_ = QImage();
-        picDisabledLightScaled_ = QImage();
-        picDisabledShadowScaled_ = QImage();
-        if (!picture_.IsValid()) {
-            picDrawable_ = picDisabledLight_ = picDisabledShadow_ = QImage();
-            return;
-        }
-        picDrawable_ = picture_.Image().convertToFormat(QImage::Format_ARGB32);
-        if (!picture_.IsIcon()) {
-            // A bitmap is transparent wherever it has the colour of its top-left pixel.
-            const QRgb key = picDrawable_.pixel(0, 0) | 0xFF000000u;
-            for (int y = 0; y < picDrawable_.height(); ++y) {
-                auto* row = reinterpret_cast<QRgb*>(picDrawable_.scanLine(y));
-                for (int x = 0; x < picDrawable_.width(); ++x) {
-                    if ((row[x] | 0xFF000000u) == key) {
-                        row[x] = 0;
-                    }
-                }
-            }
-        }
-        // The disabled look: the silhouette in a light and in a shadow colour.
-        auto silhouette = [this](QRgb color) {
-            QImage img(picDrawable_.size(), QImage::Format_ARGB32);
-            for (int y = 0; y < img.height(); ++y) {
-                const auto* src = reinterpret_cast<const QRgb*>(picDrawable_.constScanLine(y));
-                auto* dst = reinterpret_cast<QRgb*>(img.scanLine(y));
-                for (int x = 0; x < img.width(); ++x) {
-                    dst[x] = qAlpha(src[x]) >= 128 ? color : 0u;
-                }
-            }
-            return img;
-        };
-        picDisabledLight_ = silhouette(qRgb(255, 255, 255));
-        picDisabledShadow_ = silhouette(qRgb(128, 128, 128));
-    } else if (k == "BackColor") {
-        OleColor face = TranslateColor(backColor_);
-        OleColor pressed = face;
-        OleColor hover = TranslateColor(hoverBackColor_);
-        OleColor checked = ShadeColor(kWhite, -32);
-        switch (buttonStyle_) {
-            case 2:
-                face = ShadeColor(face, 48, true);
-                pressed = ShadeColor(face, -32, true);
-                hover = ShadeColor(hover, 48, true);
-                checked = ShadeColor(kWhite, -32, true);
-                break;
-            case 3:
-                pressed = ShadeColor(kGrey, 12);
-                checked = ShadeColor(pressed, 31);
-                break;
-            case 7:
-                face = ShadeColor(face, 31);
-                pressed = ShadeColor(kGrey, -16);
-                hover = ShadeColor(hover, 31);
-                checked = ShadeColor(kGrey, 16, true);
-                break;
-            default:
-                break;
-        }
-        faceColor_ = face;
-        pressedColor_ = pressed;
-        hoverFaceColor_ = hover;
-        checkedColor_ = checked;
+        pictureRect_ = clampRect(drawn);
+    } else {
+        pictureRect_ = clampRect(QRect(px, py, s, s));
     }
 }
 
-void XPButton::GradientFill(Canvas& c, OleColor a, OleColor b, int mode) {
-    const bool columns = mode == 1 || mode == 2;
+QRect XPButton::CoveringPictureTarget(bool offset) const {
+    const int w = width();
+    const int h = height();
+    if (PixelSize() == Stored(PicturePixels::Stretched)) {
+        return offset ? QRect(1, 1, w - 1, h - 1) : QRect(0, 0, w, h);
+    }
+    const double scale = std::min(static_cast<double>(faceW_ - 12) / pictureWidth_,
+                                  static_cast<double>(h - 12) / pictureHeight_);
+    const int sw = std::max(static_cast<int>(pictureWidth_ * scale), 1);
+    const int sh = std::max(static_cast<int>(pictureHeight_ * scale), 1);
+    const int extra = offset ? 1 : 0;
+    return QRect(faceL_ + (faceW_ - sw) / 2 + extra, (h - sh) / 2 + extra, sw, sh);
+}
+
+void XPButton::RefreshFont() {
+    captionFont_ = font();
+    if (captionFont_.pointSizeF() > 0) {
+        // Point size to pixels at 20 twips per point and 15 twips per pixel.
+        captionFont_.setPixelSize(
+            std::max(1, RoundHalfEven(captionFont_.pointSizeF() * 20.0 / 15.0)));
+    }
+    // Caption text is drawn as GDI draws it with a plain font: without smoothing.
+    captionFont_.setStyleStrategy(QFont::NoAntialias);
+}
+
+void XPButton::RefreshPicture() {
+    pictureWidth_ = picture_.Width();
+    pictureHeight_ = picture_.Height();
+    picScaled_ = QImage();
+    picDisabledLightScaled_ = QImage();
+    picDisabledShadowScaled_ = QImage();
+    if (!picture_.IsValid()) {
+        picDrawable_ = picDisabledLight_ = picDisabledShadow_ = QImage();
+        return;
+    }
+    picDrawable_ = picture_.Image().convertToFormat(QImage::Format_ARGB32);
+    if (!picture_.IsIcon()) {
+        // A bitmap is transparent wherever it has the colour of its top-left pixel.
+        const QRgb key = picDrawable_.pixel(0, 0) | 0xFF000000u;
+        for (int y = 0; y < picDrawable_.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(picDrawable_.scanLine(y));
+            for (int x = 0; x < picDrawable_.width(); ++x) {
+                if ((row[x] | 0xFF000000u) == key) {
+                    row[x] = 0;
+                }
+            }
+        }
+    }
+    // The disabled look: the silhouette in a light and in a shadow colour.
+    auto silhouette = [this](QRgb color) {
+        QImage img(picDrawable_.size(), QImage::Format_ARGB32);
+        for (int y = 0; y < img.height(); ++y) {
+            const auto* src = reinterpret_cast<const QRgb*>(picDrawable_.constScanLine(y));
+            auto* dst = reinterpret_cast<QRgb*>(img.scanLine(y));
+            for (int x = 0; x < img.width(); ++x) {
+                dst[x] = qAlpha(src[x]) >= 128 ? color : 0u;
+            }
+        }
+        return img;
+    };
+    picDisabledLight_ = silhouette(ToQRgb(kWhite));
+    picDisabledShadow_ = silhouette(ToQRgb(kGrey));
+}
+
+void XPButton::RefreshDerivedColors() {
+    OleColor face = TranslateColor(backColor_);
+    OleColor pressed = face;
+    OleColor hover = TranslateColor(hoverBackColor_);
+    OleColor checked = ShadeColor(kWhite, -32);
+    switch (style_) {
+        case FaceStyle::Rounded:
+            face = ShadeColor(face, 48, true);
+            pressed = ShadeColor(face, -32, true);
+            hover = ShadeColor(hover, 48, true);
+            checked = ShadeColor(kWhite, -32, true);
+            break;
+        case FaceStyle::Etched:
+            pressed = ShadeColor(kGrey, 12);
+            checked = ShadeColor(pressed, 31);
+            break;
+        case FaceStyle::Bevelled:
+            face = ShadeColor(face, 31);
+            pressed = ShadeColor(kGrey, -16);
+            hover = ShadeColor(hover, 31);
+            checked = ShadeColor(kGrey, 16, true);
+            break;
+        default:
+            break;
+    }
+    faceColor_ = face;
+    pressedColor_ = pressed;
+    hoverFaceColor_ = hover;
+    checkedColor_ = checked;
+}
+
+void XPButton::GradientFill(Canvas& c, OleColor a, OleColor b, Gradient mode) {
+    const bool columns = mode == Gradient::Horizontal || mode == Gradient::HorizontalReversed;
     const int extent = columns ? width() : height();
     if (extent <= 0) {
         return;
@@ -415,7 +427,7 @@ void XPButton::GradientFill(Canvas& c, OleColor a, OleColor b, int mode) {
     }
     const int thickness = static_cast<double>(screenExtent) / extent < 4.0 ? 2 : 1;
     const int n = std::max(extent / thickness, 1);
-    if (mode == 2 || mode == 4) {
+    if (mode == Gradient::HorizontalReversed || mode == Gradient::VerticalReversed) {
         std::swap(a, b);
     }
     GradientColors(a, b, n, bands_);
@@ -432,13 +444,13 @@ void XPButton::GradientFill(Canvas& c, OleColor a, OleColor b, int mode) {
     }
 }
 
-void XPButton::DrawCaption(Canvas& c, OleColor face, std::int64_t disabledColor, bool pressed,
+void XPButton::DrawCaption(OleColor face, std::int64_t disabledColor, bool pressed,
                            bool allowEtched, std::int64_t textColor) {
-    LayoutCaption(false);
-    const bool offset = (pressed || PressedAndHot()) && buttonStyle_ != 3;
-    const int dx = offset && buttonShape_ <= 3 ? 1 : 0;
+    LayoutFace();
+    const bool offset = (pressed || PressedAndHot()) && style_ != FaceStyle::Etched;
+    const int dx = offset && !Elliptic() ? 1 : 0;
     const int dy = offset ? 1 : 0;
-    DrawPicture(c, dx, dy, offset);
+    DrawPicture(dx, dy, offset);
     if (caption_.isEmpty()) {
         return;
     }
@@ -446,9 +458,9 @@ void XPButton::DrawCaption(Canvas& c, OleColor face, std::int64_t disabledColor,
     text.replace(QLatin1String("||"), QLatin1String("\n"));
     const QRect box = captionRect_.translated(dx, dy);
     int align = Qt::AlignHCenter;
-    if (captionAlign_ == 0) {
+    if (captionAlign_ == CaptionAlignment::Left) {
         align = Qt::AlignLeft;
-    } else if (captionAlign_ == 1) {
+    } else if (captionAlign_ == CaptionAlignment::Right) {
         align = Qt::AlignRight;
     }
     const int flags = align | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
@@ -468,15 +480,16 @@ void XPButton::DrawCaption(Canvas& c, OleColor face, std::int64_t disabledColor,
         } else if (hoverActive_ && !PressedAndHot()) {
             color = hoverForeColor_;
         }
-        if (captionStyle_ == 1 || captionStyle_ == 2) {
-            const int delta = captionStyle_ == 1 ? -40 : 40;
+        if (captionEffect_ == CaptionEffect::Engraved ||
+            captionEffect_ == CaptionEffect::Embossed) {
+            const int delta = captionEffect_ == CaptionEffect::Engraved ? -40 : 40;
             draw(ShadeColor(face, delta), -1, 0);
             draw(ShadeColor(face, -delta), 1, 2);
             draw(color, 0, 1);
         } else {
             draw(color, 0, 0);
         }
-    } else if (allowEtched && (gradientMode_ != 0 || disabledColor == kNoColor)) {
+    } else if (allowEtched && (gradient_ != Gradient::None || disabledColor == kNoColor)) {
         draw(kWhite, 1, 1);
         draw(kGrey, 0, 0);
     } else {
@@ -484,26 +497,14 @@ void XPButton::DrawCaption(Canvas& c, OleColor face, std::int64_t disabledColor,
     }
 }
 
-void XPButton::DrawPicture(Canvas&, int dx, int dy, bool offset) {
+void XPButton::DrawPicture(int dx, int dy, bool offset) {
     if (picDrawable_.isNull()) {
         return;
     }
-    const int w = width();
-    const int h = height();
     const int s = PixelSize();
-    QRect target;
-    if (s == 40) {
-        target = offset ? QRect(1, 1, w - 1, h - 1) : QRect(0, 0, w, h);
-    } else if (s >= 48) {
-        const double scale = std::min(static_cast<double>(faceW_ - 12) / pictureWidth_,
-                                      static_cast<double>(h - 12) / pictureHeight_);
-        const int sw = std::max(static_cast<int>(pictureWidth_ * scale), 1);
-        const int sh = std::max(static_cast<int>(pictureHeight_ * scale), 1);
-        const int extra = offset ? 1 : 0;
-        target = QRect(faceL_ + (faceW_ - sw) / 2 + extra, (h - sh) / 2 + extra, sw, sh);
-    } else {
-        target = QRect(pictureRect_.left() + dx, pictureRect_.top() + dy, s, s);
-    }
+    const QRect target = CoversFace()
+                             ? CoveringPictureTarget(offset)
+                             : QRect(pictureRect_.left() + dx, pictureRect_.top() + dy, s, s);
     if (target.width() <= 0 || target.height() <= 0) {
         return;
     }

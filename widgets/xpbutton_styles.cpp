@@ -19,10 +19,22 @@ XPButton::LineTable EmptyTable() {
     return t;
 }
 
+// A colour of the line table (never kNone where it is used).
+QRgb LineRgb(std::int64_t entry) {
+    return ToQRgb(static_cast<OleColor>(entry));
+}
+
 void SetEntries(XPButton::LineTable& t, std::initializer_list<int> entries, std::int64_t color) {
     for (int e : entries) {
         t[static_cast<std::size_t>(e)] = color;
     }
+}
+
+// A bevel: the left and top sides light and the right and bottom ones dark, swapped when down.
+void SetBevel(XPButton::LineTable& t, std::initializer_list<int> leftTop,
+              std::initializer_list<int> rightBottom, bool down, OleColor light, OleColor dark) {
+    SetEntries(t, leftTop, down ? dark : light);
+    SetEntries(t, rightBottom, down ? light : dark);
 }
 
 }  // namespace
@@ -35,17 +47,18 @@ int XPButton::FillFace(Canvas& c, OleColor top, std::int64_t bottom, OleColor ho
     const int state = PressedAndHot() ? 2 : ((status_ & kDefaultLook) ? 1 : 0);
     OleColor fill = top;
     // A pressed (or checked) button keeps its own face under the cursor.
-    if (hoverActive_ && !((PressedAndHot() || mode_ > 0) && (value_ || mode_ == 0))) {
+    if (hoverActive_ &&
+        !((PressedAndHot() || IsCheckOrOption()) && (value_ || type_ == ButtonType::Command))) {
         fill = hover;
     }
-    if (buttonShape_ >= 4) {
+    if (Elliptic()) {
         c.ClearClip();
-        const bool ring = hot || pressed || buttonStyle_ != 5;
-        if (ring && buttonShape_ == 6) {
+        const bool ring = hot || pressed || style_ != FaceStyle::HoverEdge;
+        if (ring && shape_ == Shape::EllipseBlackRing) {
             c.FillRect(0, 0, w, h, ToQRgb(kBlack));
-        } else if (ring && (buttonShape_ == 4 || !pressed)) {
+        } else if (ring && (shape_ == Shape::Ellipse || !pressed)) {
             GradientFill(c, ShadeColor(containerBack_, 172), ShadeColor(containerBack_, -32),
-                         PressedAndHot() ? 4 : 3);
+                         PressedAndHot() ? Gradient::VerticalReversed : Gradient::Vertical);
         } else {
             // No ring this time: the edge takes the face colour instead of whatever the buffer
             // held from the last paint.
@@ -53,8 +66,8 @@ int XPButton::FillFace(Canvas& c, OleColor top, std::int64_t bottom, OleColor ho
         }
         c.SetClip(faceClip_);
     }
-    if (value_ || gradientMode_ == 0) {
-        if (buttonStyle_ == 2 && (isEnabled() || mode_ > 0)) {
+    if (value_ || gradient_ == Gradient::None) {
+        if (style_ == FaceStyle::Rounded && (isEnabled() || IsCheckOrOption())) {
             // Darkens by about 25 from top to bottom; columns 0 and w - 1 belong to the outline.
             for (int i = 1; i <= h - 1; ++i) {
                 const int delta = RoundHalfEven(-(25.0 / h) * i);
@@ -64,7 +77,7 @@ int XPButton::FillFace(Canvas& c, OleColor top, std::int64_t bottom, OleColor ho
             c.FillRect(0, 0, w, h, ToQRgb(fill));
         }
     } else if (!hot || PressedAndHot() || gradientColor_ == hoverBackColor_) {
-        GradientFill(c, top, bottom == kNone ? top : static_cast<OleColor>(bottom), gradientMode_);
+        GradientFill(c, top, bottom == kNone ? top : static_cast<OleColor>(bottom), gradient_);
     } else {
         c.FillRect(0, 0, w, h, ToQRgb(hover));
     }
@@ -104,8 +117,7 @@ void XPButton::DrawOutline(Canvas& c, const LineTable& t, bool dottedOuter) {
             if (color == kNone) {
                 continue;
             }
-            c.Line(p[ring * 5 + side], p[ring * 5 + side + 1], ToQRgb(static_cast<OleColor>(color)),
-                   pen);
+            c.Line(p[ring * 5 + side], p[ring * 5 + side + 1], LineRgb(color), pen);
             lastColor = color;
             lastPen = pen;
         }
@@ -113,7 +125,7 @@ void XPButton::DrawOutline(Canvas& c, const LineTable& t, bool dottedOuter) {
     // The bottom outer line once more, with the pen the last side used; when no side was drawn
     // there is no pen of the outline's own to use, and the edge stays invisible as wanted.
     if (lastColor != kNone) {
-        c.Line(p[14], {w - 1, h - 1}, ToQRgb(static_cast<OleColor>(lastColor)), lastPen);
+        c.Line(p[14], {w - 1, h - 1}, LineRgb(lastColor), lastPen);
     }
 }
 
@@ -129,7 +141,7 @@ void XPButton::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaptio
             c.Line(pts[i], pts[i + 1], rgb);
         }
     };
-    if (buttonShape_ >= 1 && buttonShape_ <= 3) {
+    if (Slanted()) {
         // Two pixels inside the inner ring, following its slanted sides.
         const int ls = LeftSlanted();
         const int rs = RightSlanted();
@@ -151,8 +163,8 @@ void XPButton::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaptio
         polyline(pts, 5);
         return;
     }
-    if (buttonShape_ >= 4) {
-        const int k = buttonShape_ == 6 ? 2 : 3;
+    if (Elliptic()) {
+        const int k = shape_ == Shape::EllipseBlackRing ? 2 : 3;
         QPainter p(&buffer_);
         p.setPen(QColor(rgb));
         p.setBrush(Qt::NoBrush);
@@ -163,8 +175,10 @@ void XPButton::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaptio
     int t = 0;
     int r = 0;
     int b = 0;
-    if (aroundCaption) {
-        const QRect box = caption_.isEmpty() ? pictureRect_ : captionRect_;
+    // Round the caption, or round the picture where a button shows only a picture; a button
+    // with neither takes the cue round its face.
+    const QRect box = caption_.isEmpty() ? pictureRect_ : captionRect_;
+    if (aroundCaption && (!caption_.isEmpty() || !box.isEmpty())) {
         const int shift = value_ || PressedAndHot() ? 1 : 0;
         l = box.left() - 3 + shift;
         t = box.top() - 3 + shift;
@@ -184,86 +198,77 @@ void XPButton::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaptio
     }
 }
 
+OleColor XPButton::SlantedFocusColor(bool down) const {
+    return Slanted() && !down ? ShadeColor(faceColor_, -48) : kBlack;
+}
+
+void XPButton::FinishFace(Canvas& c, OleColor face, OleColor focus) {
+    FocusCue(c, focus, value_, false);
+    DrawCaption(face, DisabledTextColor(), value_, true);
+}
+
 // --- the style routines ---------------------------------------------------------------------
 
 void XPButton::Style0(Canvas& c) {
-    const OleColor F = mode_ > 0 && value_ ? checkedColor_ : faceColor_;
+    const OleColor F = CheckedOrFaceColor();
     int state = FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
-    if ((held_ && mode_ > 0) || value_) {
+    if (CheckedOrHeld()) {
         state = 3;
     }
-    if (buttonShape_ <= 3) {
-        const OleColor L = Rgb(233, 233, 233);
-        const OleColor outerLT = (status_ & kDefaultLook) ? kBlack : kWhite;
+    if (!Elliptic()) {
+        const std::int64_t L = Rgb(233, 233, 233);
+        const std::int64_t outerLT = (status_ & kDefaultLook) ? kBlack : kWhite;
+        // Entry pairs (left and top, right and bottom of each ring) by state: normal, default,
+        // pressed, checked or held.
+        const std::int64_t table[6][4] = {
+            {kNone, L, kNone, kNone},             // 1, 2 inner left, top
+            {kNone, kGrey, kNone, kNone},         // 3, 4 inner right, bottom
+            {L, kWhite, kNone, kNone},            // 5, 6 middle left, top
+            {kGrey, kBlack, kGrey, L},            // 7, 8 middle right, bottom
+            {outerLT, outerLT, outerLT, kBlack},  // 9, 10 outer left, top
+            {kBlack, kBlack, kBlack, kWhite},     // 11, 12 outer right, bottom
+        };
         LineTable t = EmptyTable();
-        switch (state) {
-            case 0:
-                SetEntries(t, {5, 6}, L);
-                SetEntries(t, {7, 8}, kGrey);
-                SetEntries(t, {9, 10}, outerLT);
-                SetEntries(t, {11, 12}, kBlack);
-                break;
-            case 1:
-                SetEntries(t, {1, 2}, L);
-                SetEntries(t, {3, 4}, kGrey);
-                SetEntries(t, {5, 6}, kWhite);
-                SetEntries(t, {7, 8}, kBlack);
-                SetEntries(t, {9, 10}, outerLT);
-                SetEntries(t, {11, 12}, kBlack);
-                break;
-            case 2:
-                SetEntries(t, {7, 8}, kGrey);
-                SetEntries(t, {9, 10}, outerLT);
-                SetEntries(t, {11, 12}, kBlack);
-                break;
-            default:
-                SetEntries(t, {7, 8}, L);
-                SetEntries(t, {9, 10}, kBlack);
-                SetEntries(t, {11, 12}, kWhite);
-                break;
+        for (int pair = 0; pair < 6; ++pair) {
+            SetEntries(t, {2 * pair + 1, 2 * pair + 2}, table[pair][state]);
         }
         DrawOutline(c, t, false);
     }
-    const bool slanted = buttonShape_ >= 1 && buttonShape_ <= 3;
-    FocusCue(c, slanted ? ShadeColor(faceColor_, -48) : kBlack, value_, false);
-    DrawCaption(c, F, isEnabled() ? kNone : (mode_ > 0 ? kGrey : kNone), value_, true);
+    FinishFace(c, F, SlantedFocusColor(false));
 }
 
 void XPButton::Style1(Canvas& c) {
-    const OleColor F = mode_ > 0 && value_ ? checkedColor_ : faceColor_;
+    const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool down = CheckedOrHeld();
-    if (buttonShape_ <= 3) {
+    if (!Elliptic()) {
         LineTable t = EmptyTable();
-        SetEntries(t, {1, 2, 5, 6}, down ? kGrey : kWhite);
-        SetEntries(t, {3, 4, 7, 8}, down ? kWhite : kGrey);
+        SetBevel(t, {1, 2, 5, 6}, {3, 4, 7, 8}, down, kWhite, kGrey);
         SetEntries(t, {9, 10, 11, 12}, kBlack);
         DrawOutline(c, t, false);
     }
-    const bool slanted = buttonShape_ >= 1 && buttonShape_ <= 3;
-    FocusCue(c, slanted && !down ? ShadeColor(faceColor_, -48) : kBlack, value_, false);
-    DrawCaption(c, F, isEnabled() ? kNone : (mode_ > 0 ? kGrey : kNone), value_, true);
+    FinishFace(c, F, SlantedFocusColor(down));
 }
 
 void XPButton::Style2(Canvas& c) {
     const bool enabled = isEnabled();
     OleColor F = faceColor_;
-    if (mode_ == 0) {
+    if (type_ == ButtonType::Command) {
         if (!enabled) {
             F = ShadeColor(faceColor_, -24, true);
-        } else if (PressedAndHot() && gradientMode_ == 0) {
+        } else if (PressedAndHot() && gradient_ == Gradient::None) {
             F = pressedColor_;
         }
     } else if (value_) {
         F = checkedColor_;
     }
     const OleColor bottom =
-        gradientMode_ != 0 ? ShadeColor(TranslateColor(gradientColor_), 48, true) : F;
+        gradient_ != Gradient::None ? ShadeColor(TranslateColor(gradientColor_), 48, true) : F;
     int state = FillFace(c, F, bottom, hoverFaceColor_);
-    if (buttonShape_ <= 3) {
+    if (!Elliptic()) {
         LineTable t = EmptyTable();
         if (enabled) {
-            if ((held_ && mode_ > 0) || value_) {
+            if (CheckedOrHeld()) {
                 state = (status_ & kDefaultLook) ? 1 : 2;
             }
             if ((status_ & kHot) && !(status_ & kPressed)) {
@@ -291,7 +296,7 @@ void XPButton::Style2(Canvas& c) {
             SetEntries(t, {9, 10, 11, 12}, ShadeColor(F, -84, true));
         }
         DrawOutline(c, t, false);
-        const QRgb border = ToQRgb(static_cast<OleColor>(t[9]));
+        const QRgb border = LineRgb(t[9]);
         const int w = width();
         const int h = height();
         // Rounds the cut corners off.
@@ -306,13 +311,13 @@ void XPButton::Style2(Canvas& c) {
     } else {
         FocusCue(c, hoverActive_ ? Rgb(231, 150, 0) : Rgb(107, 130, 239), true, false);
     }
-    DrawCaption(c, F, ShadeColor(F, -104, true), value_, true);
+    DrawCaption(F, ShadeColor(F, -104, true), value_, true);
 }
 
 void XPButton::Style3(Canvas& c) {
     const bool enabled = isEnabled();
     OleColor F = faceColor_;
-    if (mode_ == 0) {
+    if (type_ == ButtonType::Command) {
         if (PressedAndHot()) {
             F = pressedColor_;
         }
@@ -320,16 +325,16 @@ void XPButton::Style3(Canvas& c) {
         F = checkedColor_;
     }
     int state = FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
-    if (mode_ > 0) {
+    if (IsCheckOrOption()) {
         state = value_ || held_ ? 2 : 3;
     }
     if (state < 2) {
         state = 1;
     }
-    if (buttonShape_ <= 3) {
+    if (!Elliptic()) {
         LineTable t = EmptyTable();
         const OleColor dark = ShadeColor(kGrey, -26);
-        if (enabled || mode_ > 0) {
+        if (enabled || IsCheckOrOption()) {
             SetEntries(t, {5, 6}, state == 2 ? F : kWhite);
             SetEntries(t, {7, 8, 9, 10}, dark);
             SetEntries(t, {11, 12}, kWhite);
@@ -340,39 +345,34 @@ void XPButton::Style3(Canvas& c) {
         DrawOutline(c, t, false);
     }
     FocusCue(c, Rgb(153, 153, 204), true, true);
-    DrawCaption(c, F, !enabled && mode_ > 0 ? ShadeColor(kGrey, -16) : kGrey, false, true);
+    DrawCaption(F, !enabled && IsCheckOrOption() ? ShadeColor(kGrey, -16) : kGrey, false, true);
 }
 
 void XPButton::Style4(Canvas& c) {
-    const OleColor F = mode_ > 0 && value_ ? checkedColor_ : faceColor_;
+    const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool down = CheckedOrHeld();
-    if (buttonShape_ <= 3) {
+    if (!Elliptic()) {
         LineTable t = EmptyTable();
-        SetEntries(t, {9, 10}, down ? kGrey : kWhite);
-        SetEntries(t, {11, 12}, down ? kWhite : kGrey);
+        SetBevel(t, {9, 10}, {11, 12}, down, kWhite, kGrey);
         DrawOutline(c, t, false);
     }
-    const bool slanted = buttonShape_ >= 1 && buttonShape_ <= 3;
-    FocusCue(c, slanted && !down ? ShadeColor(faceColor_, -48) : kBlack, value_, false);
-    DrawCaption(c, F, isEnabled() ? kNone : (mode_ > 0 ? kGrey : kNone), value_, true);
+    FinishFace(c, F, SlantedFocusColor(down));
 }
 
 void XPButton::Style5(Canvas& c) {
-    const OleColor F = mode_ > 0 && value_ ? checkedColor_ : faceColor_;
+    const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool design = DesignMode();
     OleColor designEdge = ShadeColor(containerBack_, -64);
     if (designEdge == kBlack) {
         designEdge = kWhite;
     }
-    if (buttonShape_ <= 3) {
+    if (!Elliptic()) {
         LineTable t = EmptyTable();
         bool dotted = false;
         if ((status_ & kHot) || value_) {
-            const bool down = CheckedOrHeld();
-            SetEntries(t, {9, 10}, down ? kGrey : kWhite);
-            SetEntries(t, {11, 12}, down ? kWhite : kGrey);
+            SetBevel(t, {9, 10}, {11, 12}, CheckedOrHeld(), kWhite, kGrey);
         } else if (design) {
             SetEntries(t, {9, 10, 11, 12}, designEdge);
             dotted = true;
@@ -385,37 +385,34 @@ void XPButton::Style5(Canvas& c) {
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRect(0, 0, width() - 1, height() - 1));
     }
-    FocusCue(c, buttonShape_ >= 1 && !value_ ? ShadeColor(containerBack_, -32) : kBlack, value_,
-             false);
-    DrawCaption(c, F, isEnabled() ? kNone : (mode_ > 0 ? kGrey : kNone), value_, true);
+    FinishFace(c, F,
+               shape_ > Shape::Rectangle && !value_ ? ShadeColor(containerBack_, -32) : kBlack);
 }
 
 void XPButton::Style6(Canvas& c) {
-    const OleColor F = mode_ > 0 && value_ ? checkedColor_ : faceColor_;
+    const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool down = CheckedOrHeld() || PressedAndHot();
-    if (buttonShape_ <= 3) {
+    if (!Elliptic()) {
         const OleColor light = ShadeColor(Rgb(223, 223, 223), 8);
         LineTable t = EmptyTable();
-        SetEntries(t, {5, 6, 9, 10}, down ? kGrey : light);
-        SetEntries(t, {7, 8, 11, 12}, down ? light : kGrey);
+        SetBevel(t, {5, 6, 9, 10}, {7, 8, 11, 12}, down, light, kGrey);
         DrawOutline(c, t, false);
     }
-    const bool slanted = buttonShape_ >= 1 && buttonShape_ <= 3;
-    FocusCue(c, slanted && !CheckedOrHeld() ? ShadeColor(faceColor_, -48) : kBlack, value_, false);
-    DrawCaption(c, F, isEnabled() ? kNone : (mode_ > 0 ? kGrey : kNone), value_, true);
+    FinishFace(c, F, SlantedFocusColor(CheckedOrHeld()));
 }
 
 void XPButton::Style7(Canvas& c) {
     OleColor F = faceColor_;
-    if (mode_ == 0) {
+    if (type_ == ButtonType::Command) {
         if (PressedAndHot()) {
             F = pressedColor_;
         }
     } else if (value_) {
         F = checkedColor_;
     }
-    const OleColor bottom = gradientMode_ != 0 ? ShadeColor(TranslateColor(gradientColor_), 31) : F;
+    const OleColor bottom =
+        gradient_ != Gradient::None ? ShadeColor(TranslateColor(gradientColor_), 31) : F;
     int state = FillFace(c, F, bottom, hoverFaceColor_);
     if (CheckedOrHeld()) {
         state = value_ ? 2 : 0;
@@ -424,13 +421,13 @@ void XPButton::Style7(Canvas& c) {
     OleColor M = ShadeColor(F, 31, true);
     OleColor N = ShadeColor(F, -64, true);
     if (state == 2) {
-        const OleColor C = gradientMode_ != 0 ? faceColor_ : kGrey;
+        const OleColor C = gradient_ != Gradient::None ? faceColor_ : kGrey;
         F = C;
         A = ShadeColor(C, -32);
         M = ShadeColor(C, -64);
         N = ShadeColor(C, -16);
     }
-    if (buttonShape_ <= 3) {
+    if (!Elliptic()) {
         LineTable t = EmptyTable();
         SetEntries(t, {1, 2}, A);
         SetEntries(t, {3, 4}, F);
@@ -456,16 +453,16 @@ void XPButton::Style7(Canvas& c) {
         }
     }
     OleColor focus = kBlack;
-    if (mode_ == 0 && buttonShape_ >= 1) {
+    if (type_ == ButtonType::Command && shape_ > Shape::Rectangle) {
         focus = ShadeColor(F, -64);
-    } else if (mode_ > 0 && value_) {
+    } else if (IsCheckOrOption() && value_) {
         focus = ShadeColor(kGrey, -32);
     }
     FocusCue(c, focus, value_, true);
     // On the grey pressed or checked face the plain text colour stays readable; the hover
     // colour is meant for the lit face only.
-    const std::int64_t text = gradientMode_ == 0 && state == 2 ? foreColor_ : kNone;
-    DrawCaption(c, F, isEnabled() ? kNone : (mode_ > 0 ? kGrey : kNone), value_, true, text);
+    const std::int64_t text = gradient_ == Gradient::None && state == 2 ? foreColor_ : kNone;
+    DrawCaption(F, DisabledTextColor(), value_, true, text);
 }
 
 }  // namespace qm

@@ -36,7 +36,7 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
 
 TEST(TranslateColor, PlainValuesPassAndSystemColoursResolve) {
     EXPECT_EQ(TranslateColor(Rgb(1, 2, 3)), Rgb(1, 2, 3));
-    EXPECT_EQ(TranslateColor(0x80000000u + 6), Rgb(0, 0, 0));  // classic table, no palette role
+    EXPECT_EQ(TranslateColor(0x80000000u + 6), Rgb(0, 0, 0));  // the Windows system colour table
     EXPECT_EQ(TranslateColor(kButtonFace) & 0xFF000000u, 0u);
 }
 

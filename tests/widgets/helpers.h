@@ -18,21 +18,23 @@ namespace qmtest {
 using qm::OleColor;
 using qm::XPButton;
 
-// A container that answers the ambient questions as the test wants and records posted keys.
+// A container that answers the ambient questions as the test wants and records the keys it gets.
 class Host : public QWidget, public qm::XPAmbient {
   public:
-    bool userMode = true;
-    bool displayAsDefault = false;
+    bool runMode = true;
+    bool looksDefault = false;
     OleColor back = qm::Rgb(240, 240, 240);
     std::vector<int> keysReceived;
+    std::vector<int> keysReleased;
 
     OleColor BackColor(const XPButton&) const override { return back; }
     QString DisplayName(const XPButton&) const override { return QStringLiteral("XPButton1"); }
-    bool UserMode(const XPButton&) const override { return userMode; }
-    bool DisplayAsDefault(const XPButton&) const override { return displayAsDefault; }
+    bool UserMode(const XPButton&) const override { return runMode; }
+    bool DisplayAsDefault(const XPButton&) const override { return looksDefault; }
 
   protected:
     void keyPressEvent(QKeyEvent* e) override { keysReceived.push_back(e->key()); }
+    void keyReleaseEvent(QKeyEvent* e) override { keysReleased.push_back(e->key()); }
 };
 
 // The widget under the virtual cursor, for the hover timer.

@@ -152,9 +152,39 @@ TEST_F(Interaction, ArrowsGoToTheContainerNotToTheHost) {
     Key(b, QEvent::KeyRelease, Qt::Key_Left);
     Key(b, QEvent::KeyPress, Qt::Key_A);
     EXPECT_EQ(Log(), QStringList({"kd65"}));
-    EXPECT_TRUE(host->keysReceived.empty());  // posted, not yet delivered
+    // A went on to the parent at once; the arrow is posted, not yet delivered.
+    EXPECT_EQ(host->keysReceived, std::vector<int>({Qt::Key_A}));
     QCoreApplication::sendPostedEvents(host.get(), QEvent::KeyPress);
-    EXPECT_EQ(host->keysReceived, std::vector<int>({Qt::Key_Left}));
+    EXPECT_EQ(host->keysReceived, std::vector<int>({Qt::Key_A, Qt::Key_Left}));
+}
+
+TEST_F(Interaction, KeysTheButtonDoesNotUseGoOnToItsParent) {
+    XPButton* b = Make();
+    host->show();
+    b->setFocus();
+    Record(b);
+    const std::vector<int> none;
+    // F1 and Enter: raised as the button's own key events, then handled by the parent.
+    QTest::keyClick(b, Qt::Key_F1);
+    QTest::keyClick(b, Qt::Key_Return);
+    EXPECT_EQ(Log(), QStringList({"kd112", "ku112", "kd13", "ku13"}));
+    EXPECT_EQ(host->keysReceived, std::vector<int>({Qt::Key_F1, Qt::Key_Return}));
+    EXPECT_EQ(host->keysReleased, std::vector<int>({Qt::Key_F1, Qt::Key_Return}));
+    // An arrow reaches the parent too (posted, as the container's own key), without KeyDown.
+    Log().clear();
+    host->keysReceived.clear();
+    host->keysReleased.clear();
+    QTest::keyClick(b, Qt::Key_Right);
+    QCoreApplication::sendPostedEvents(host.get(), QEvent::KeyPress);
+    EXPECT_TRUE(Log().isEmpty());
+    EXPECT_EQ(host->keysReceived, std::vector<int>({Qt::Key_Right}));
+    // Space is the button's: it clicks and stops there.
+    host->keysReceived.clear();
+    host->keysReleased.clear();
+    QTest::keyClick(b, Qt::Key_Space);
+    EXPECT_EQ(Log(), QStringList({"kd32", "click", "ku32"}));
+    EXPECT_EQ(host->keysReceived, none);
+    EXPECT_EQ(host->keysReleased, none);
 }
 
 TEST_F(Interaction, AccessKeysEnterAndEsc) {
@@ -339,7 +369,7 @@ TEST_F(Interaction, AmbientChangesReachTheLook) {
     host->back = qm::Rgb(0, 0, 120);
     b->AmbientChanged("BackColor");
     EXPECT_NE(Px(b, 40, 0), before);  // the elliptic rim is shaded from the container colour
-    host->displayAsDefault = true;
+    host->looksDefault = true;
     b->setShowFocusRect(false);
     b->AmbientChanged("DisplayAsDefault");
     EXPECT_FALSE(b->StatusFlags() & XPButton::kDefaultLook);

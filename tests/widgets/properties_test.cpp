@@ -72,7 +72,7 @@ TEST_F(Properties, ValueDependsOnMode) {
     b->setValue(true);
     EXPECT_FALSE(b->value());
     EXPECT_TRUE(messages.empty());  // silent at run time
-    host->userMode = false;
+    host->runMode = false;
     b->setValue(true);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "This property is not applicable for command button modes.");
@@ -112,7 +112,7 @@ TEST_F(Properties, PictureAlignmentAndCaptionAlignmentConflict) {
     b->setCaptionAlign(0);
     EXPECT_EQ(b->CaptionAlign(), 2);
     EXPECT_TRUE(messages.empty());
-    host->userMode = false;
+    host->runMode = false;
     b->setCaptionAlign(1);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0],
@@ -164,7 +164,7 @@ TEST_F(Properties, ResetDefaultColorsOnlyInDesignMode) {
     b->setResetDefaultColors(true);
     EXPECT_EQ(b->ForeColor(), Rgb(1, 2, 3));
     EXPECT_FALSE(b->ResetDefaultColors());
-    host->userMode = false;
+    host->runMode = false;
     QSignalSpy changed(b, &XPButton::PropertyChanged);
     b->setResetDefaultColors(true);
     EXPECT_EQ(b->ForeColor(), qm::kButtonText);
@@ -179,15 +179,15 @@ TEST_F(Properties, ResetDefaultColorsOnlyInDesignMode) {
 
 TEST_F(Properties, ShowFocusRectOnADefaultButton) {
     XPButton* b = Make();
-    host->displayAsDefault = true;
+    host->looksDefault = true;
     b->AmbientChanged("DisplayAsDefault");
     ASSERT_TRUE(b->StatusFlags() & XPButton::kDefaultLook);
-    host->userMode = false;
+    host->runMode = false;
     b->setShowFocusRect(false);
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_TRUE(b->StatusFlags() & XPButton::kDefaultLook);
     EXPECT_FALSE(b->ShowFocusRect());
-    host->userMode = true;
+    host->runMode = true;
     b->setShowFocusRect(true);
     EXPECT_FALSE(b->StatusFlags() & XPButton::kDefaultLook);
     EXPECT_EQ(messages.size(), 1u);
@@ -199,7 +199,7 @@ TEST_F(Properties, MouseIconRejectsWhatDoesNotLoad) {
     b->setMouseIcon(bad);
     EXPECT_TRUE(b->MouseIcon().IsEmpty());
     EXPECT_TRUE(messages.empty());
-    host->userMode = false;
+    host->runMode = false;
     b->setMouseIcon(bad);
     ASSERT_EQ(titles.size(), 1u);
     EXPECT_EQ(titles[0], "Select .ico Or .cur Files Only");

@@ -40,6 +40,20 @@ TEST(CanvasLine, LeavesOutTheEndPointInEveryDirection) {
     }
 }
 
+TEST(DrawLine, SamePixelsAsTheCanvasClippedAndInAnyFormat) {
+    const QRgb black = qRgb(0, 0, 0);
+    for (QPoint to : {QPoint(9, 3), QPoint(2, 11), QPoint(-4, 7), QPoint(15, -2)}) {
+        QImage viaCanvas = Blank();
+        Canvas(viaCanvas).Line({5, 5}, to, black);
+        QImage direct = Blank();
+        DrawLine(direct, {5, 5}, to, black);
+        EXPECT_EQ(direct, viaCanvas) << to.x() << "," << to.y();
+        QImage packed = Blank().convertToFormat(QImage::Format_RGB888);
+        DrawLine(packed, {5, 5}, to, black);
+        EXPECT_EQ(packed.convertToFormat(QImage::Format_RGB32), viaCanvas);
+    }
+}
+
 TEST(CanvasLine, DotPenDrawsThreeOnThreeOff) {
     QImage img = Blank(14, 2);
     Canvas canvas(img);

@@ -75,7 +75,7 @@ TEST_F(Render, Style2RingsPerPaintState) {
     // default look, cursor gone
     CursorOver() = nullptr;
     b->CheckHover(qm::modQmTimer::kHoverTimerId);
-    host->displayAsDefault = true;
+    host->looksDefault = true;
     b->AmbientChanged("DisplayAsDefault");
     rings({Rgb(181, 209, 240), Rgb(189, 215, 247), Rgb(181, 209, 240), Rgb(140, 174, 231),
            Rgb(140, 174, 231), Rgb(191, 223, 255), Rgb(140, 174, 231), Rgb(107, 130, 239)});
@@ -167,7 +167,7 @@ TEST_F(Render, Style5EdgeOnlyUnderTheCursorOrInDesign) {
     EXPECT_EQ(Px(b, 79, 16), Q(kGrey));
     CursorOver() = nullptr;
     b->CheckHover(qm::modQmTimer::kHoverTimerId);
-    host->userMode = false;
+    host->runMode = false;
     b->Refresh();
     // dotted: three on, three off along the top, from the top-left corner
     const OleColor edge = ShadeColor(qm::Rgb(240, 240, 240), -64);
@@ -386,4 +386,88 @@ TEST_F(Render, CaptionEffectsAndDisabledText) {
     seen = colours();
     EXPECT_TRUE(seen.contains(Q(kGrey)));
     EXPECT_FALSE(seen.contains(Q(kWhite)));
+}
+
+// The cue of styles 3 and 7 on an empty caption goes round the picture where it is drawn, or
+// round the face without a picture, and leaves no mark anywhere else. The cue is what changes
+// when the default look comes on.
+TEST_F(Render, FocusCueOfPictureOnlyButtons) {
+    QImage pic(16, 16, QImage::Format_RGB32);
+    pic.fill(qRgb(255, 0, 255));
+    for (int y = 2; y < 14; ++y) {
+        for (int x = 2; x < 14; ++x) {
+            pic.setPixel(x, y, qRgb(0, 128, 0));
+        }
+    }
+    enum State { Normal, Pressed, Checked };
+    struct Case {
+        int pictureSize;  // 0: no picture, else the PictureSize index (0 = 16, 3 = 40, 4 = 48)
+        QRect cue;        // (l, t) to (r, b) in the normal state
+    };
+    // 120 x 40, picture at the left edge: 16 sits at (6, 12); 40 covers the button and keeps the
+    // margin of 6; 48 is scaled by 1.75 to 28 x 28 and centred at (46, 6).
+    const Case cases[] = {
+        {-1, QRect(QPoint(4, 4), QPoint(116, 36))},
+        {0, QRect(QPoint(3, 9), QPoint(25, 31))},
+        {3, QRect(QPoint(3, 3), QPoint(117, 37))},
+        {4, QRect(QPoint(43, 3), QPoint(77, 37))},
+    };
+    for (int style : {3, 7}) {
+        for (const Case& k : cases) {
+            for (State state : {Normal, Pressed, Checked}) {
+                SCOPED_TRACE(testing::Message() << "style " << style << " picture size "
+                                                << k.pictureSize << " state " << state);
+                host->looksDefault = false;
+                XPButton* b = Make(120, 40, style, 0);
+                b->setCaption(QString());
+                if (k.pictureSize >= 0) {
+                    b->setPicture(qm::XPPicture::FromImage(pic));
+                    b->setPictureSize(k.pictureSize);
+                }
+                if (state == Checked) {
+                    b->setMode(1);
+                    b->setValue(true);
+                } else if (state == Pressed) {
+                    Enter(b, {60, 20});
+                    Press(b, {60, 20});
+                }
+                b->AmbientChanged("DisplayAsDefault");
+                const QImage plain = b->Buffer().copy();
+                host->looksDefault = true;
+                b->AmbientChanged("DisplayAsDefault");
+                ASSERT_TRUE(b->StatusFlags() & XPButton::kDefaultLook);
+                // Pressed and checked move the cue round a caption or picture by one pixel; the
+                // cue round the face stays. Style 3 is solid; style 7 dotted unless checked,
+                // and a dotted frame leaves out its right column and bottom row.
+                const bool moves = state != Normal && k.pictureSize >= 0;
+                QRect cue = k.cue.translated(moves ? 1 : 0, moves ? 1 : 0);
+                if (style == 7 && state != Checked) {
+                    cue.adjust(0, 0, -1, -1);
+                }
+                int onSide[4] = {0, 0, 0, 0};  // left, top, right, bottom
+                for (int y = 0; y < 40; ++y) {
+                    for (int x = 0; x < 120; ++x) {
+                        if (b->Buffer().pixel(x, y) == plain.pixel(x, y)) {
+                            continue;
+                        }
+                        const bool onFrame =
+                            cue.contains(x, y) && (x == cue.left() || x == cue.right() ||
+                                                   y == cue.top() || y == cue.bottom());
+                        ASSERT_TRUE(onFrame) << "stray cue pixel at " << x << "," << y;
+                        onSide[0] += x == cue.left() ? 1 : 0;
+                        onSide[1] += y == cue.top() ? 1 : 0;
+                        onSide[2] += x == cue.right() ? 1 : 0;
+                        onSide[3] += y == cue.bottom() ? 1 : 0;
+                    }
+                }
+                // Every side is drawn, solid or every other pixel.
+                const int minimum[4] = {(cue.height() - 1) / 2, (cue.width() - 1) / 2,
+                                        (cue.height() - 1) / 2, (cue.width() - 1) / 2};
+                for (int side = 0; side < 4; ++side) {
+                    EXPECT_GE(onSide[side], minimum[side]) << "side " << side;
+                }
+                delete b;
+            }
+        }
+    }
 }

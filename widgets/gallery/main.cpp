@@ -1,9 +1,14 @@
 // xpbutton-gallery: every face style in every shape, in one chosen state, to look at.
 //
 //   xpbutton-gallery [--state normal|hover|pressed|checked|disabled|default]
-//                    [--picture] [--gradient] [--design]
+//                    [--picture] [--gradient] [--design] [--list-accessible]
 //
-// The controls at the top switch the same things while it runs.
+// --list-accessible prints the accessible role and name of every button, one a line, and exits
+// (without a display it runs on the offscreen platform). Tab moves the keyboard focus, which the
+// buttons show with their default look and focus cue.
+// The controls at the top switch the same things while it runs. The last row shows buttons with
+// a picture and no caption, always with the default look, so that their focus cue shows.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,9 +16,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <cstdio>
 #include <vector>
 
 #include "widgets/modqmtimer.h"
@@ -45,7 +52,17 @@ class Board : public QWidget, public qm::XPAmbient {
     qm::OleColor BackColor(const XPButton&) const override { return qm::kButtonFace; }
     QString DisplayName(const XPButton& b) const override { return b.objectName(); }
     bool UserMode(const XPButton&) const override { return !design; }
-    bool DisplayAsDefault(const XPButton&) const override { return defaultLook; }
+    // The chosen state, or the keyboard focus.
+    bool DisplayAsDefault(const XPButton& b) const override { return defaultLook || b.hasFocus(); }
+};
+
+// The picture-only row always looks like the default button, so its focus cue shows.
+class CueAmbient : public qm::XPAmbient {
+  public:
+    qm::OleColor BackColor(const XPButton&) const override { return qm::kButtonFace; }
+    QString DisplayName(const XPButton& b) const override { return b.objectName(); }
+    bool UserMode(const XPButton&) const override { return true; }
+    bool DisplayAsDefault(const XPButton&) const override { return true; }
 };
 
 class Gallery : public QWidget {
@@ -87,10 +104,30 @@ class Gallery : public QWidget {
                 buttons_.push_back({b, style, shape});
             }
         }
+        // Picture-only buttons of the two styles whose cue goes round the caption: no picture,
+        // then pictures of 16, 40 and 48 pixels.
+        grid->addWidget(new QLabel("picture only"), 9, 0);
+        const int cueStyles[] = {3, 3, 3, 3, 7, 7, 7};
+        const int cueSizes[] = {-1, 0, 3, 4, 0, 3, 4};
+        for (int i = 0; i < 7; ++i) {
+            auto* b = new XPButton(board_);
+            b->setObjectName(QString("cue%1").arg(i));
+            b->setFixedSize(110, 40);
+            grid->addWidget(b, 9, i + 1);
+            cueButtons_.push_back({b, cueStyles[i], cueSizes[i]});
+        }
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(top);
         layout->addWidget(board_);
 
+        // The board is the buttons' ambient, so it tells them when the focus moves.
+        connect(qApp, &QApplication::focusChanged, this, [](QWidget* from, QWidget* to) {
+            for (QWidget* w : {from, to}) {
+                if (auto* b = qobject_cast<XPButton*>(w)) {
+                    b->AmbientChanged("DisplayAsDefault");
+                }
+            }
+        });
         auto apply = [this] { Apply(); };
         connect(states_, &QComboBox::currentTextChanged, this, apply);
         connect(picture_, &QCheckBox::toggled, this, apply);
@@ -104,51 +141,94 @@ class Gallery : public QWidget {
         board_->defaultLook = state == "default";
         static const QImage pic = MakePicture();
         for (auto& [b, style, shape] : buttons_) {
-            // Start each button over so that no state of the previous choice stays behind.
-            qm::PropertySection fresh;
-            b->ReadProperties(fresh);
-            b->DelayDrawing(true);
+            Prepare(b, style, shape);
             b->setCaption(QString::fromUtf8("按钮 &Go"));
-            b->setButtonStyle(style);
-            b->setButtonShape(shape);
             if (picture_->isChecked()) {
                 b->setPicture(qm::XPPicture::FromImage(pic));
             }
-            if (gradient_->isChecked()) {
-                b->setGradientColor(qm::Rgb(120, 170, 230));
-                b->setGradientMode(1 + (style % 4));
+            Finish(b);
+        }
+        static const CueAmbient cueAmbient;
+        for (auto& [b, style, pictureSize] : cueButtons_) {
+            b->SetAmbient(&cueAmbient);
+            Prepare(b, style, 0);
+            b->setCaption(QString());
+            // A button without a caption needs a name for a screen reader: its tooltip.
+            static const char* kSizes[] = {"16", "24", "32", "40", "48"};
+            b->setToolTip(
+                pictureSize < 0
+                    ? QString("style %1, no picture").arg(style)
+                    : QString("style %1, %2-pixel picture").arg(style).arg(kSizes[pictureSize]));
+            if (pictureSize >= 0) {
+                b->setPicture(qm::XPPicture::FromImage(pic));
+                b->setPictureSize(pictureSize);
             }
-            if (state == "checked") {
-                b->setMode(1);
-                b->setValue(true);
-            }
-            if (state == "disabled") {
-                b->setEnabled(false);
-            }
-            b->DelayDrawing(false);
-            b->AmbientChanged("DisplayAsDefault");
-            b->AmbientChanged("BackColor");
-            if (state == "hover" || state == "pressed") {
-                const QPointF at(b->width() / 2.0, b->height() / 2.0);
-                QMouseEvent move(QEvent::MouseMove, at, b->mapToGlobal(at), Qt::NoButton,
-                                 Qt::NoButton, Qt::NoModifier);
-                QApplication::sendEvent(b, &move);
-                // Hold the hover: the cursor is really elsewhere, so the timer would end it.
-                qm::modQmTimer::KillTimer(b, qm::modQmTimer::kHoverTimerId);
-                if (state == "pressed") {
-                    QMouseEvent press(QEvent::MouseButtonPress, at, b->mapToGlobal(at),
-                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-                    QApplication::sendEvent(b, &press);
-                }
-            }
+            Finish(b);
+        }
+    }
+
+    // Each button's accessible role and name, one a line.
+    void ListAccessible() const {
+        const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+        for (const XPButton* b : board_->findChildren<XPButton*>()) {
+            QAccessibleInterface* ai =
+                QAccessible::queryAccessibleInterface(const_cast<XPButton*>(b));
+            printf("%s\t%s\n", roles.valueToKey(ai->role()),
+                   qPrintable(ai->text(QAccessible::Name)));
         }
     }
 
   private:
+    // Starts a button over, so that no state of the previous choice stays behind.
+    static void Prepare(XPButton* b, int style, int shape) {
+        qm::PropertySection fresh;
+        b->ReadProperties(fresh);
+        b->DelayDrawing(true);
+        b->setButtonStyle(style);
+        b->setButtonShape(shape);
+    }
+
+    // The chosen gradient and state, then the drawing.
+    void Finish(XPButton* b) {
+        const QString state = states_->currentText();
+        if (gradient_->isChecked()) {
+            b->setGradientColor(qm::Rgb(120, 170, 230));
+            b->setGradientMode(1 + (b->ButtonStyle() % 4));
+        }
+        if (state == "checked") {
+            b->setMode(1);
+            b->setValue(true);
+        }
+        if (state == "disabled") {
+            b->setEnabled(false);
+        }
+        b->DelayDrawing(false);
+        b->AmbientChanged("DisplayAsDefault");
+        b->AmbientChanged("BackColor");
+        if (state == "hover" || state == "pressed") {
+            const QPointF at(b->width() / 2.0, b->height() / 2.0);
+            QMouseEvent move(QEvent::MouseMove, at, b->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(b, &move);
+            // Hold the hover: the cursor is really elsewhere, so the timer would end it.
+            qm::modQmTimer::KillTimer(b, qm::modQmTimer::kHoverTimerId);
+            if (state == "pressed") {
+                QMouseEvent press(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(b, &press);
+            }
+        }
+    }
+
     struct Entry {
         XPButton* button;
         int style;
         int shape;
+    };
+    struct CueEntry {
+        XPButton* button;
+        int style;
+        int pictureSize;  // -1: no picture
     };
     QComboBox* states_;
     QCheckBox* picture_;
@@ -156,11 +236,19 @@ class Gallery : public QWidget {
     QCheckBox* design_;
     Board* board_;
     std::vector<Entry> buttons_;
+    std::vector<CueEntry> cueButtons_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Listing needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--list-accessible") == 0 &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("XPButton gallery");
     QFont::insertSubstitution(QString::fromUtf8("宋体"), "WenQuanYi Bitmap Song");
@@ -174,11 +262,17 @@ int main(int argc, char** argv) {
     parser.addOption({"picture", "show a 16-pixel picture on every button"});
     parser.addOption({"gradient", "give every button a gradient face"});
     parser.addOption({"design", "the container is in design mode"});
+    parser.addOption({"list-accessible", "print each button's accessible role and name, and exit"});
     parser.process(app);
 
     Gallery g(parser.value("state"), parser.isSet("picture"), parser.isSet("gradient"),
               parser.isSet("design"));
     g.setWindowTitle("XPButton gallery");
+    if (parser.isSet("list-accessible")) {
+        g.Apply();
+        g.ListAccessible();
+        return 0;
+    }
     g.show();
     g.Apply();
     return QApplication::exec();
