@@ -153,7 +153,13 @@ void Canvas::FillRect(int left, int top, int right, int bottom, QRgb color) {
             x0 = std::max(x0, span.first);
             x1 = std::min(x1, span.second);
         }
-        if (x1 > x0) {
+        if (x1 <= x0) {
+            continue;
+        }
+        if (unit_) {
+            QRgb* row = Row(y);
+            std::fill(row + x0, row + x1, color);
+        } else {
             FillSpan(y, x0, x1, color);
         }
     }
