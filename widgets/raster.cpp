@@ -99,8 +99,12 @@ QRegion EllipseRegion(int left, int top, int right, int bottom) {
 Canvas::Canvas(QImage& image)
     : bits_(image.bits()),
       bytesPerLine_(image.bytesPerLine()),
-      w_(image.width()),
-      h_(image.height()) {}
+      ratio_(image.devicePixelRatio()),
+      unit_(image.devicePixelRatio() == 1.0),
+      deviceW_(image.width()),
+      deviceH_(image.height()),
+      w_(unit_ ? image.width() : qRound(image.width() / ratio_)),
+      h_(unit_ ? image.height() : qRound(image.height() / ratio_)) {}
 
 void Canvas::SetClip(const QRegion& region) {
     clip_.assign(static_cast<std::size_t>(std::max(h_, 0)), {0, 0});
@@ -128,6 +132,16 @@ bool Canvas::Visible(int x, int y) const {
     return x >= span.first && x < span.second;
 }
 
+void Canvas::FillSpan(int y, int x0, int x1, QRgb color) {
+    const int left = std::max(Device(x0), 0);
+    const int right = std::min(Device(x1), deviceW_);
+    const int bottom = std::min(Device(y + 1), deviceH_);
+    for (int row = std::max(Device(y), 0); row < bottom; ++row) {
+        QRgb* line = Row(row);
+        std::fill(line + left, line + std::max(right, left), color);
+    }
+}
+
 void Canvas::FillRect(int left, int top, int right, int bottom, QRgb color) {
     top = std::max(top, 0);
     bottom = std::min(bottom, h_);
@@ -142,14 +156,23 @@ void Canvas::FillRect(int left, int top, int right, int bottom, QRgb color) {
         if (x1 <= x0) {
             continue;
         }
-        QRgb* row = Row(y);
-        std::fill(row + x0, row + x1, color);
+        if (unit_) {
+            QRgb* row = Row(y);
+            std::fill(row + x0, row + x1, color);
+        } else {
+            FillSpan(y, x0, x1, color);
+        }
     }
 }
 
 void Canvas::SetPixel(int x, int y, QRgb color) {
-    if (Visible(x, y)) {
+    if (!Visible(x, y)) {
+        return;
+    }
+    if (unit_) {
         Row(y)[x] = color;
+    } else {
+        FillSpan(y, x, x + 1, color);
     }
 }
 
@@ -181,9 +204,16 @@ void Canvas::FocusRect(int left, int top, int right, int bottom) {
         return;
     }
     auto flip = [this](int x, int y) {
-        if (Visible(x, y)) {
-            QRgb& p = Row(y)[x];
-            p = (p & 0xFF000000u) | (~p & 0x00FFFFFFu);
+        if (!Visible(x, y)) {
+            return;
+        }
+        const int right = std::min(Device(x + 1), deviceW_);
+        const int bottom = std::min(Device(y + 1), deviceH_);
+        for (int row = Device(y); row < bottom; ++row) {
+            for (int column = Device(x); column < right; ++column) {
+                QRgb& p = Row(row)[column];
+                p = (p & 0xFF000000u) | (~p & 0x00FFFFFFu);
+            }
         }
     };
     for (int x = left; x < right; ++x) {

@@ -3,7 +3,8 @@
 // QPainter's lines and polygon regions differ from GDI's in the end points and edge pixels: GDI
 // leaves out a line's end point in every direction and fills a polygon by the top-left rule. The
 // outline of the button must match those rules to the pixel. These routines write straight into a
-// QImage (Format_RGB32) and honour an optional convex clip (one span per row).
+// QImage (Format_RGB32), at its device pixel ratio, and honour an optional convex clip (one span
+// per row).
 #pragma once
 
 #include <QImage>
@@ -29,12 +30,16 @@ enum class Pen { Solid, Dot };
 // directly, other formats through QImage::setPixelColor (so not indexed ones).
 void DrawLine(QImage& image, QPoint from, QPoint to, QRgb color);
 
+// Draws in logical pixels into an image of any device pixel ratio r: logical pixel x covers the
+// device columns qRound(x r) to qRound((x + 1) r) - 1 (the rows likewise), the rounding Qt uses
+// for a widget's mask. At r = 1 it is the plain pixel; at an integer r every logical pixel is an
+// exact r x r block, so the geometry is the 1x geometry scaled.
 class Canvas {
   public:
     explicit Canvas(QImage& image);
 
-    // Restricts fills and lines to a region; only its outer span per row is used, which is exact
-    // for the convex (elliptic) clips the button needs.
+    // Restricts fills and lines to a region (logical); only its outer span per row is used, which
+    // is exact for the convex (elliptic) clips the button needs.
     void SetClip(const QRegion& region);
     void ClearClip() { clip_.clear(); }
 
@@ -47,15 +52,24 @@ class Canvas {
     // inverted.
     void FocusRect(int left, int top, int right, int bottom);
 
+    // The first device column (or row) of logical column (or row) v.
+    int Device(int v) const { return unit_ ? v : qRound(v * ratio_); }
+
   private:
     bool Visible(int x, int y) const;
     QRgb* Row(int y) { return reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_); }
+    // Fills the device pixels of logical columns x0..x1-1 in logical row y.
+    void FillSpan(int y, int x0, int x1, QRgb color);
 
     uchar* bits_;
     qsizetype bytesPerLine_;
-    int w_;
+    qreal ratio_;
+    bool unit_;  // ratio 1: logical and device pixels are the same
+    int deviceW_;
+    int deviceH_;
+    int w_;  // logical size
     int h_;
-    std::vector<std::pair<int, int>> clip_;  // per row [x0, x1); empty means no clip
+    std::vector<std::pair<int, int>> clip_;  // per logical row [x0, x1); empty means no clip
 };
 
 }  // namespace qm::raster

@@ -261,8 +261,12 @@ class XPButton : public QWidget {
     bool HoverActive() const { return hoverActive_; }
     bool Held() const { return held_; }
     bool DrawingSuspended() const { return suspended_; }
-    // The off-screen buffer as last drawn (render it first with Refresh).
+    // The off-screen buffer as last drawn (render it first with Refresh), in the device pixels
+    // of the widget's screen; its devicePixelRatio() is the widget's.
     const QImage& Buffer() const { return buffer_; }
+    // The face as the button paints it on a screen of the given device pixel ratio, in a new
+    // image carrying that ratio; the button's own buffer stays as it is.
+    QImage RenderToImage(qreal devicePixelRatio);
     // The window region ApplyShape gave the button.
     const QRegion& ShapeRegion() const { return region_; }
     QRect CaptionRect() const { return captionRect_; }
@@ -337,7 +341,10 @@ class XPButton : public QWidget {
     // rendering (xpbutton_render.cpp)
     void RenderFace();    // runs the style routine into the buffer
     void RedrawButton();  // renders and has the paint event copy the buffer to the screen
-    void EnsureBuffer();  // a buffer of the widget's size
+    void EnsureBuffer();  // a buffer of the widget's size in device pixels
+    qreal DeviceRatio() const;
+    QSize DeviceSize() const;
+    bool BufferFits() const;
     void QueueBufferCopy();
     void ResizeHandling();
     void ApplyShape();
@@ -449,6 +456,7 @@ class XPButton : public QWidget {
 
     // drawing objects and layout
     QImage buffer_;
+    qreal renderRatio_ = 0;     // while RenderToImage runs: its ratio instead of the screen's
     bool bufferFresh_ = false;  // drawn since the last paint event
     QRegion region_;
     QRegion faceClip_;  // shapes 4..6

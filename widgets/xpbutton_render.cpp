@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "widgets/raster.h"
 #include "widgets/xpbutton.h"
@@ -16,11 +17,13 @@ void XPButton::RenderFace() {
     if (suspended_ || width() <= 0 || height() <= 0) {
         return;
     }
-    if (buffer_.size() != size()) {
-        // Drawn before the first resize event arrived (a hidden widget gets it only when shown).
+    if (!BufferFits()) {
+        // Drawn before the first resize event arrived (a hidden widget gets it only when shown),
+        // or the widget moved to a screen of another device pixel ratio.
         ApplyShape();
         buffer_ = QImage();
         EnsureBuffer();
+        RefreshFont();
         LayoutCaption();
     }
     using StyleRoutine = void (XPButton::*)(Canvas&);
@@ -47,11 +50,46 @@ void XPButton::QueueBufferCopy() {
     update();
 }
 
+qreal XPButton::DeviceRatio() const {
+    return renderRatio_ > 0 ? renderRatio_ : devicePixelRatioF();
+}
+
+QSize XPButton::DeviceSize() const {
+    const qreal r = DeviceRatio();
+    return {qRound(width() * r), qRound(height() * r)};
+}
+
+bool XPButton::BufferFits() const {
+    return !buffer_.isNull() && buffer_.size() == DeviceSize() &&
+           buffer_.devicePixelRatio() == DeviceRatio();
+}
+
+// The buffer has the device pixels of the screen; everything draws on it in logical pixels.
 void XPButton::EnsureBuffer() {
-    if (buffer_.isNull() || buffer_.size() != size()) {
-        buffer_ = QImage(size(), QImage::Format_RGB32);
+    if (!BufferFits()) {
+        buffer_ = QImage(DeviceSize(), QImage::Format_RGB32);
+        buffer_.setDevicePixelRatio(DeviceRatio());
         buffer_.fill(Qt::black);
     }
+}
+
+QImage XPButton::RenderToImage(qreal devicePixelRatio) {
+    if (devicePixelRatio <= 0 || width() <= 0 || height() <= 0) {
+        return {};
+    }
+    QImage screenBuffer = std::exchange(buffer_, QImage());
+    const qreal screenRatio = std::exchange(renderRatio_, devicePixelRatio);
+    const bool wasSuspended = std::exchange(suspended_, false);
+    EnsureBuffer();
+    RefreshFont();
+    LayoutCaption();
+    RenderFace();
+    QImage out = std::exchange(buffer_, std::move(screenBuffer));
+    renderRatio_ = screenRatio;
+    RefreshFont();
+    LayoutCaption();
+    suspended_ = wasSuspended;
+    return out;
 }
 
 void XPButton::ResizeHandling() {
@@ -72,7 +110,7 @@ void XPButton::resizeEvent(QResizeEvent* e) {
 
 void XPButton::paintEvent(QPaintEvent*) {
     suspended_ = false;
-    if (!bufferFresh_ || buffer_.size() != size()) {
+    if (!bufferFresh_ || !BufferFits()) {
         RenderFace();  // the copy follows right here; asking for another paint would loop
     }
     bufferFresh_ = false;
@@ -341,8 +379,12 @@ void XPButton::RefreshFont() {
         captionFont_.setPixelSize(
             std::max(1, RoundHalfEven(captionFont_.pointSizeF() * 20.0 / 15.0)));
     }
-    // Caption text is drawn as GDI draws it with a plain font: without smoothing.
-    captionFont_.setStyleStrategy(QFont::NoAntialias);
+    // Caption text is drawn as GDI draws it with a plain font: without smoothing. A bitmap font
+    // has no glyphs for a scaled screen (Qt would space its 1x glyphs out), so there the caption
+    // takes an outline font of the family or its substitutes.
+    captionFont_.setStyleStrategy(
+        DeviceRatio() == 1.0 ? QFont::NoAntialias
+                             : QFont::StyleStrategy(QFont::NoAntialias | QFont::ForceOutline));
 }
 
 void XPButton::RefreshPicture() {
@@ -508,11 +550,14 @@ void XPButton::DrawPicture(int dx, int dy, bool offset) {
     if (target.width() <= 0 || target.height() <= 0) {
         return;
     }
-    // Scaled copies are kept until the size or the picture changes, so steady repaints allocate
-    // nothing.
-    auto scaled = [&target](const QImage& src, QImage& cache) -> const QImage& {
-        if (cache.size() != target.size()) {
-            cache = src.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // Scaled from the picture straight to the device pixels; the copies are kept until the size
+    // or the picture changes, so steady repaints allocate nothing.
+    const qreal r = buffer_.devicePixelRatio();
+    const QSize device(qRound(target.width() * r), qRound(target.height() * r));
+    auto scaled = [&device, r](const QImage& src, QImage& cache) -> const QImage& {
+        if (cache.size() != device || cache.devicePixelRatio() != r) {
+            cache = src.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            cache.setDevicePixelRatio(r);
         }
         return cache;
     };

@@ -471,3 +471,81 @@ TEST_F(Render, FocusCueOfPictureOnlyButtons) {
         }
     }
 }
+
+// On a screen of ratio r every logical pixel of the face covers the device pixels from
+// qRound(x r) to qRound((x + 1) r) - 1 in the colour it has at 1x, so the outline is the 1x
+// outline scaled (2 x 2 blocks at ratio 2); the caption and the picture are drawn at the device's
+// own resolution, not blown up from 1x.
+TEST_F(Render, DeviceRatiosScaleTheOutlineAndDrawTextAndPicturesSharp) {
+    XPButton* b = Make(90, 40, 2, 0);
+    b->setCaption("Mm");
+    b->setForeColor(Rgb(0, 0, 0));
+    // A 32-pixel checkerboard drawn at 16 logical pixels: at ratio 2 every source pixel shows.
+    QImage pic(32, 32, QImage::Format_RGB32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            pic.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 255) : qRgb(255, 255, 0));
+        }
+    }
+    pic.setPixel(0, 0, qRgb(255, 0, 255));  // the transparent colour, used nowhere else
+    b->setPicture(qm::XPPicture::FromImage(pic));
+    b->Refresh();
+    const QImage one = b->Buffer().copy();
+    const QRect caption = b->CaptionRect().adjusted(-2, -2, 2, 2);
+    const QRect picture = b->PictureRect();
+    for (qreal r : {2.0, 1.5}) {
+        SCOPED_TRACE(r);
+        const QImage img = b->RenderToImage(r);
+        ASSERT_EQ(img.size(), QSize(qRound(90 * r), qRound(40 * r)));
+        EXPECT_EQ(img.devicePixelRatio(), r);
+        auto logical = [r](int device) {
+            int v = static_cast<int>(device / r);
+            while (qRound((v + 1) * r) <= device) {
+                ++v;
+            }
+            while (qRound(v * r) > device) {
+                --v;
+            }
+            return v;
+        };
+        int mismatches = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                const QPoint at(logical(x), logical(y));
+                if (caption.contains(at) || picture.contains(at)) {
+                    continue;
+                }
+                mismatches += img.pixel(x, y) != one.pixel(at) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
+    }
+    // At 2: the outline corner pixel (1, 1) is one 2 x 2 block; the caption has ink that no
+    // 2 x 2 block of a blow-up has, and the picture shows its source pixel by pixel.
+    const QImage two = b->RenderToImage(2);
+    for (int y = 2; y < 4; ++y) {
+        for (int x = 2; x < 4; ++x) {
+            EXPECT_EQ(two.pixel(x, y), Q(kBorder2));
+        }
+    }
+    auto mixedBlocks = [&two](const QRect& area) {
+        int mixed = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb c = two.pixel(2 * x, 2 * y);
+                mixed += two.pixel(2 * x + 1, 2 * y) != c || two.pixel(2 * x, 2 * y + 1) != c ||
+                                 two.pixel(2 * x + 1, 2 * y + 1) != c
+                             ? 1
+                             : 0;
+            }
+        }
+        return mixed;
+    };
+    EXPECT_GT(mixedBlocks(b->CaptionRect()), 4);
+    EXPECT_EQ(mixedBlocks(picture.adjusted(1, 1, -1, -1)),
+              (picture.width() - 2) * (picture.height() - 2));
+    // The 1x buffer is untouched, and a repaint still draws at the screen's ratio.
+    EXPECT_EQ(b->Buffer(), one);
+    b->Refresh();
+    EXPECT_EQ(b->Buffer(), one);
+}

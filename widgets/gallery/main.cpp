@@ -1,7 +1,9 @@
 // xpbutton-gallery: every face style in every shape, in one chosen state, to look at.
 //
 //   xpbutton-gallery [--state normal|hover|pressed|checked|disabled|default]
-//                    [--picture] [--gradient] [--design] [--list-accessible]
+//                    [--picture] [--gradient] [--design] [--list-accessible] [--scale F]
+//
+// --scale F shows everything at the device pixel ratio F (QT_SCALE_FACTOR), e.g. 2 or 1.5.
 //
 // --list-accessible prints the accessible role and name of every button, one a line, and exits
 // (without a display it runs on the offscreen platform). Tab moves the keyboard focus, which the
@@ -242,11 +244,15 @@ class Gallery : public QWidget {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Listing needs no display.
+    // Both must be settled before the application exists: listing needs no display, and the
+    // scale factor is read when the screens are made.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--list-accessible") == 0 &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        if (qstrcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
         }
     }
     QApplication app(argc, argv);
@@ -263,6 +269,7 @@ int main(int argc, char** argv) {
     parser.addOption({"gradient", "give every button a gradient face"});
     parser.addOption({"design", "the container is in design mode"});
     parser.addOption({"list-accessible", "print each button's accessible role and name, and exit"});
+    parser.addOption({"scale", "device pixel ratio (QT_SCALE_FACTOR), e.g. 2 or 1.5", "factor"});
     parser.process(app);
 
     Gallery g(parser.value("state"), parser.isSet("picture"), parser.isSet("gradient"),
