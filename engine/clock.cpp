@@ -1,6 +1,7 @@
 #include "clock.h"
 
-#include "removal.h"
+#include "captions.h"
+#include "painting.h"
 #include "sound.h"
 #include "state.h"
 #include "window.h"
@@ -30,7 +31,7 @@ void timeUp() {
     frmMain().Picture1().Cls();
     frmMain().Picture1().PaintPicture(Form2::Picture5(0), 140, 220, 360, 40);
     Label& label4 = frmMain().Label4();
-    label4.setCaption("继续游戏");
+    label4.setCaption(kContinueCaption);
     label4.setVisible(true);
     label4.setEnabled(true);
     playGameOverCue();
@@ -48,7 +49,7 @@ void levelCleared() {
     Label& label4 = frmMain().Label4();
     label4.setVisible(true);
     label4.setEnabled(true);
-    label4.setCaption("> 下一关");
+    label4.setCaption(kNextLevelCaption);
     playLevelWonCue();
 }
 
@@ -57,13 +58,13 @@ void togglePause() {
         return;
     }
     if (paused == False) {
-        frmMain().XPButton2().setCaption("开始");
+        frmMain().XPButton2().setCaption(kResumeCaption);
         frmMain().Timer2().setEnabled(false);
         frmMain().Picture1().Cls();
         paused = True;
         frmMain().Picture1().PaintPicture(Form2::Picture3, 224, 168, 192, 144);
     } else {
-        frmMain().XPButton2().setCaption("暂停");
+        frmMain().XPButton2().setCaption(kPauseCaption);
         frmMain().Timer2().setEnabled(true);
         paused = False;
         paintBoard();

@@ -1,11 +1,11 @@
 #include "hints.h"
 
 #include <array>
-#include <string>
 
+#include "captions.h"
 #include "dealing.h"
 #include "linkcheck.h"
-#include "removal.h"
+#include "painting.h"
 #include "search.h"
 #include "window.h"
 
@@ -74,7 +74,7 @@ void useHint() {
         return;
     }
     --hintsLeft;
-    frmMain().XPButton5().setCaption("求助 " + std::to_string(hintsLeft));
+    frmMain().XPButton5().setCaption(hintsCaption(hintsLeft));
     checkDeadBoard();
 }
 
@@ -101,8 +101,8 @@ void checkDeadBoard() {
 void reshuffleBoard() {
     std::array<int16, 27> count{};  // kinds 1..25; slot 26 stays 0
     int16 total = 0;
-    for (int16 row = 2; row <= 11; ++row) {
-        for (int16 col = 2; col <= 15; ++col) {
+    for (int16 row = kFirstPlayingRow; row <= kLastPlayingRow; ++row) {
+        for (int16 col = kFirstPlayingCol; col <= kLastPlayingCol; ++col) {
             Cell& cell = board[row][col];
             if (cell.present == 1) {
                 ++count[cell.kind];

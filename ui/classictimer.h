@@ -16,8 +16,8 @@ class ClassicTimer : public QObject, public Timer {
 
     void setEnabled(bool enabled) override;
     void setInterval(int milliseconds) override;
-    bool isEnabled() const override { return enabled_; }
-    int interval() const override { return interval_; }
+    bool isEnabled() const { return enabled_; }
+    int interval() const { return interval_; }
 
   signals:
     void timeout();

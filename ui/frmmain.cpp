@@ -71,12 +71,12 @@ FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
     installEventFilter(this);
     connect(&timer1_, &ClassicTimer::timeout, this, [] { ++delayTicks; });
     connect(&timer2_, &ClassicTimer::timeout, this, [] { countdownTick(); });
-    attachWindow(this);
+    attachWindow(this, this);
 }
 
 FrmMainWindow::~FrmMainWindow() {
     closing_ = true;
-    attachWindow(nullptr);
+    attachWindow(nullptr, nullptr);
 }
 
 void FrmMainWindow::buildControls() {
@@ -330,27 +330,25 @@ int FrmMainWindow::clockSecond() {
 // ---- the board ----
 
 void FrmMainWindow::boardPressed(Qt::MouseButton, QPointF position) {
-    const auto row = static_cast<int16>(std::lround(position.y()) / 40 + 1);
-    const auto col = static_cast<int16>(std::lround(position.x()) / 40 + 1);
-    pressCell(row, col);
+    const BoardCell cell = cellAtPixel(position.x(), position.y());
+    pressCell(static_cast<int16>(cell.row), static_cast<int16>(cell.col));
 }
 
 void FrmMainWindow::boardReleased(Qt::MouseButton, QPointF) {
     if (paused == True) {
         pauseClicked();
     }
-    if (label4_.isVisible() && label4_.isEnabled()) {
+    if (!label4Widget_->isHidden() && label4Widget_->isEnabled()) {
         nextLevelClicked();
     }
 }
 
 void FrmMainWindow::boardMoved(QPointF position) {
-    const long row = std::lround(position.y()) / 40 + 1;
-    const long col = std::lround(position.x()) / 40 + 1;
-    if (row < 2 || row > 11 || col < 2 || col > 15) {
+    const BoardCell cell = cellAtPixel(position.x(), position.y());
+    if (!isPlayingCell(cell.row, cell.col)) {
         picture1_->unsetCursor();
         customCursor_ = false;
-    } else if (board[row][col].present == 1) {
+    } else if (board[cell.row][cell.col].present == 1) {
         picture1_->setCursor(tileCursor_);
         customCursor_ = true;
     }
@@ -368,7 +366,7 @@ void FrmMainWindow::restartClicked() {
         return;
     }
     startLevel();
-    xpButton2Caption_.setCaption("暂停");
+    xpButton2Caption_.setCaption(kPauseCaption);
 }
 
 void FrmMainWindow::pauseClicked() {

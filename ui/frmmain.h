@@ -33,8 +33,6 @@ class EngineLabel : public Label {
     void setCaption(std::string_view utf8) override;
     void setVisible(bool visible) override { label_->setVisible(visible); }
     void setEnabled(bool enabled) override { label_->setEnabled(enabled); }
-    bool isVisible() const override { return !label_->isHidden(); }
-    bool isEnabled() const override { return label_->isEnabled(); }
 
   private:
     QLabel* label_;
@@ -59,7 +57,7 @@ struct Twips {
     static constexpr int kWindowHeight = 8535;  // 569 pixels
 };
 
-class FrmMainWindow : public QWidget, public FrmMain {
+class FrmMainWindow : public QWidget, public WindowControls, public HostServices {
     Q_OBJECT
   public:
     // appDir is the program's folder; the sounds and the help page are looked for there.
@@ -79,8 +77,8 @@ class FrmMainWindow : public QWidget, public FrmMain {
     Label& Label4() override { return label4_; }
     Caption& XPButton2() override { return xpButton2Caption_; }
     Caption& XPButton5() override { return xpButton5Caption_; }
-    Timer& Timer1() override { return timer1_; }
-    Timer& Timer2() override { return timer2_; }
+    ClassicTimer& Timer1() override { return timer1_; }
+    ClassicTimer& Timer2() override { return timer2_; }
     bool waitForEvents() override;
     void playSound(std::string_view fileName) override;
     void fatalError(std::string_view utf8Message) override;

@@ -27,7 +27,7 @@ class EngineTest : public ::testing::Test {
         playing = True;
         timeLeft = kTimeCap;
         hintsLeft = 3;
-        window.timer2.enabled = true;
+        window.countdown.enabled = true;
     }
 
     // From now on every link hold records the path on the stack and the link pieces drawn.
@@ -36,7 +36,7 @@ class EngineTest : public ::testing::Test {
             if (!holdRecorded) {
                 heldPath.assign(pathStack + 1, pathStack + pathTop);
                 heldPieces.clear();
-                for (const Paint& p : window.picture1.paints) {
+                for (const Paint& p : window.boardCanvas.paints) {
                     if (p.picture.set == Form2Picture::Set::Picture2) {
                         heldPieces.push_back(p);
                     }

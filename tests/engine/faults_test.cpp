@@ -42,7 +42,7 @@ class EmptiedCell : public EngineTest {
 
 TEST_F(EmptiedCell, APressAfterAReshuffleNeverLinksToAnEmptiedPick) {
     ASSERT_TRUE(pressCell(11, 15));  // dead board: reshuffled before this press's search
-    EXPECT_EQ(window.picture1.clsCount, 1);
+    EXPECT_EQ(window.boardCanvas.clsCount, 1);
     EXPECT_EQ(pairsRemoved, 7);
     pressNextToTheEmptiedPick();
 }
@@ -50,7 +50,7 @@ TEST_F(EmptiedCell, APressAfterAReshuffleNeverLinksToAnEmptiedPick) {
 TEST_F(EmptiedCell, APressAfterAHintThatReshuffledNeverLinksToAnEmptiedPick) {
     useHint();  // nothing links: costs a hint, reshuffles, leaves the pick on (11, 15)
     EXPECT_EQ(hintsLeft, 2);
-    EXPECT_EQ(window.picture1.clsCount, 1);
+    EXPECT_EQ(window.boardCanvas.clsCount, 1);
     pressNextToTheEmptiedPick();
 }
 
@@ -86,7 +86,7 @@ TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
     EXPECT_FALSE(holdingLink);
     // The removal carried on: the board is painted again over the pause banner.
     EXPECT_EQ(paused, True);
-    EXPECT_EQ(window.picture1.paints.size(), 2U);
+    EXPECT_EQ(window.boardCanvas.paints.size(), 2U);
 }
 
 TEST_F(LinkHold, ALevelDealtDuringTheHoldKeepsAllItsTiles) {
@@ -94,18 +94,18 @@ TEST_F(LinkHold, ALevelDealtDuringTheHoldKeepsAllItsTiles) {
     window.duringHold = [this, &barPaintsAfterDeal](int wait) {
         if (wait == 1) {
             startLevel();  // the restart button
-            barPaintsAfterDeal = window.picture3.paints.size();
+            barPaintsAfterDeal = window.timeBar.paints.size();
         }
     };
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(tilesOnBoard(), 140);
     EXPECT_EQ(pairsRemoved, 0);
     EXPECT_EQ(timeLeft, 150);
-    EXPECT_EQ(window.picture3.paints.size(), barPaintsAfterDeal);
-    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
+    EXPECT_EQ(window.timeBar.paints.size(), barPaintsAfterDeal);
+    EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
     EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
               (std::array<int, 4>{1, 1, 1, 1}));
-    EXPECT_FALSE(window.timer1.enabled);
+    EXPECT_FALSE(window.holdTimer.enabled);
     expectConsistent();
 }
 
@@ -135,7 +135,7 @@ TEST_F(LinkHold, AHintWhoseLevelIsDealtAgainCostsTheNewLevelNothing) {
     };
     useHint();
     EXPECT_EQ(hintsLeft, 9);
-    EXPECT_EQ(window.xpButton5.caption, "求助 9");
+    EXPECT_EQ(window.hintButton.caption, "求助 9");
     EXPECT_EQ(tilesOnBoard(), 140);
     expectConsistent();
 }
@@ -152,10 +152,10 @@ TEST_F(LinkHold, ATimeOutDuringTheHoldStillTakesThePairOverTheBanner) {
     EXPECT_EQ(board[5][5].present, 0);
     EXPECT_EQ(pairsRemoved, 1);
     EXPECT_EQ(timeLeft, 1);
-    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 3 - 450, 0, 450, 10}));
-    EXPECT_EQ(window.picture1.paints.size(), 2U);  // the two C tiles, no banner
-    EXPECT_EQ(window.label4.caption, "继续游戏");
-    EXPECT_TRUE(window.label4.visible);
+    EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 3 - 450, 0, 450, 10}));
+    EXPECT_EQ(window.boardCanvas.paints.size(), 2U);  // the two C tiles, no banner
+    EXPECT_EQ(window.nextLevelLink.caption, "继续游戏");
+    EXPECT_TRUE(window.nextLevelLink.visible);
 }
 
 TEST_F(LinkHold, AWindowGoingAwayDropsTheRemoval) {

@@ -98,13 +98,13 @@ TEST_F(LinkDisplay, TheHoldUnhighlightsThePickRedrawsTheGridAndWaitsTwoTicks) {
     bool timerOnDuringHold = false;
     window.duringHold = [&](int wait) {
         if (wait == 1) {
-            firstPaints = window.picture1.paints;
-            linesBeforePieces = window.picture1.lines.size();
-            timerOnDuringHold = window.timer1.enabled;
+            firstPaints = window.boardCanvas.paints;
+            linesBeforePieces = window.boardCanvas.lines.size();
+            timerOnDuringHold = window.holdTimer.enabled;
         }
     };
     setPick(5, 5);
-    window.picture1.reset();
+    window.boardCanvas.reset();
     ASSERT_TRUE(pressCell(6, 5));
     // pickCell: (5, 5) normal, (6, 5) highlighted; then the hold paints (6, 5) normal again.
     ASSERT_GE(firstPaints.size(), 3U);
@@ -114,7 +114,7 @@ TEST_F(LinkDisplay, TheHoldUnhighlightsThePickRedrawsTheGridAndWaitsTwoTicks) {
     EXPECT_EQ(firstPaints[3].picture.set, Form2Picture::Set::Picture2);
     EXPECT_EQ(linesBeforePieces, 28U);
     EXPECT_TRUE(timerOnDuringHold);
-    EXPECT_FALSE(window.timer1.enabled);
+    EXPECT_FALSE(window.holdTimer.enabled);
     EXPECT_EQ(window.waits, 2);
     EXPECT_EQ(delayTicks, 2);
 }

@@ -19,7 +19,7 @@ TEST_F(WholeLevel, EveryLevelIsPlayedToTheEndThroughPressesAndHints) {
         ASSERT_EQ(playing, False);
         ASSERT_EQ(pairsRemoved, 70);
         ASSERT_EQ(tilesOnBoard(), 0);
-        ASSERT_EQ(window.label4.caption, "> 下一关");
+        ASSERT_EQ(window.nextLevelLink.caption, "> 下一关");
         ASSERT_EQ(window.sounds.back(), "\\gamewin.wav");
         ASSERT_GE(timeLeft, 1);  // the clock never ran out
     }

@@ -15,7 +15,7 @@ class Removal : public EngineTest {
 
 TEST_F(Removal, APairGoesAndGivesBackOneTimeUnit) {
     timeLeft = 10;
-    window.picture3.reset();
+    window.timeBar.reset();
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(board[5][5].present, 0);
     EXPECT_EQ(board[5][6].present, 0);
@@ -23,9 +23,9 @@ TEST_F(Removal, APairGoesAndGivesBackOneTimeUnit) {
     EXPECT_EQ(board[5][6].kind, 1);
     EXPECT_EQ(pairsRemoved, 1);
     EXPECT_EQ(timeLeft, 11);
-    ASSERT_EQ(window.picture3.paints.size(), 1U);
-    EXPECT_EQ(window.picture3.paints[0], (Paint{Form2::Picture4, 3 * 11 - 450, 0, 450, 10}));
-    EXPECT_EQ(window.picture3.clsCount, 0);  // a longer bar covers the shorter one
+    ASSERT_EQ(window.timeBar.paints.size(), 1U);
+    EXPECT_EQ(window.timeBar.paints[0], (Paint{Form2::Picture4, 3 * 11 - 450, 0, 450, 10}));
+    EXPECT_EQ(window.timeBar.clsCount, 0);  // a longer bar covers the shorter one
     EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
               (std::array<int, 4>{1, 1, 1, 1}));
     EXPECT_EQ(pathTop, 1);
@@ -38,18 +38,19 @@ TEST_F(Removal, APairGoesAndGivesBackOneTimeUnit) {
 TEST_F(Removal, TheBoardIsRepaintedWithoutThePair) {
     ASSERT_TRUE(pressCell(5, 5));
     // Since the last clear: the two C tiles, then the grid (and the press's own grid after it).
-    EXPECT_EQ(window.picture1.paints, (std::vector<Paint>{{Form2::Picture1(2), 80, 320, 40, 40},
-                                                          {Form2::Picture1(2), 120, 320, 40, 40}}));
-    ASSERT_EQ(window.picture1.lines.size(), 56U);
-    EXPECT_EQ(window.picture1.lines[0].x2, 600);
-    EXPECT_EQ(window.picture1.lines[12].y2, 440);
+    EXPECT_EQ(window.boardCanvas.paints,
+              (std::vector<Paint>{{Form2::Picture1(2), 80, 320, 40, 40},
+                                  {Form2::Picture1(2), 120, 320, 40, 40}}));
+    ASSERT_EQ(window.boardCanvas.lines.size(), 56U);
+    EXPECT_EQ(window.boardCanvas.lines[0].x2, 600);
+    EXPECT_EQ(window.boardCanvas.lines[12].y2, 440);
 }
 
 TEST_F(Removal, TimeNeverRisesAboveOneHundredFifty) {
     timeLeft = 150;
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(timeLeft, 150);
-    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
+    EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
 }
 
 TEST_F(Removal, ARemovalAtZeroTimeKeepsTheLevelGoing) {
@@ -68,7 +69,7 @@ TEST_F(Removal, AProbeOnlyReportsTheLink) {
     prevPickCol = 6;
     removeOnLink = False;
     probeFound = False;
-    window.picture1.reset();
+    window.boardCanvas.reset();
     probeLink(5, 5, kRight);
     EXPECT_EQ(probeFound, True);
     EXPECT_EQ(board[5][5].present, 1);
@@ -79,7 +80,7 @@ TEST_F(Removal, AProbeOnlyReportsTheLink) {
               (std::array<int, 4>{5, 5, 5, 6}));
     EXPECT_TRUE(searchIdle());
     EXPECT_TRUE(window.sounds.empty());
-    EXPECT_TRUE(window.picture1.paints.empty());
+    EXPECT_TRUE(window.boardCanvas.paints.empty());
     EXPECT_EQ(window.waits, 0);
 }
 
