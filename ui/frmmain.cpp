@@ -69,8 +69,8 @@ FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
         QCursor(QPixmap(":/frame/button_cursor.png"), kButtonCursorHotX, kButtonCursorHotY);
     buildControls();
     installEventFilter(this);
-    connect(&timer1_, &ClassicTimer::timeout, this, [] { ++delayTicks; });
-    connect(&timer2_, &ClassicTimer::timeout, this, [] { countdownTick(); });
+    connect(&timer1_, &IntervalTimer::timeout, this, [] { ++delayTicks; });
+    connect(&timer2_, &IntervalTimer::timeout, this, [] { countdownTick(); });
     attachWindow(this, this);
 }
 

@@ -9,10 +9,10 @@
 #include <array>
 #include <memory>
 
-#include "classictimer.h"
 #include "engine/random.h"
 #include "engine/window.h"
 #include "form2.h"
+#include "intervaltimer.h"
 
 class QLabel;
 namespace qm {
@@ -77,8 +77,8 @@ class FrmMainWindow : public QWidget, public WindowControls, public HostServices
     Label& Label4() override { return label4_; }
     Caption& XPButton2() override { return xpButton2Caption_; }
     Caption& XPButton5() override { return xpButton5Caption_; }
-    ClassicTimer& Timer1() override { return timer1_; }
-    ClassicTimer& Timer2() override { return timer2_; }
+    IntervalTimer& Timer1() override { return timer1_; }
+    IntervalTimer& Timer2() override { return timer2_; }
     bool waitForEvents() override;
     void playSound(std::string_view fileName) override;
     void fatalError(std::string_view utf8Message) override;
@@ -161,8 +161,8 @@ class FrmMainWindow : public QWidget, public WindowControls, public HostServices
     EngineLabel label4_{nullptr};
     ButtonCaption xpButton2Caption_{nullptr};
     ButtonCaption xpButton5Caption_{nullptr};
-    ClassicTimer timer1_{200};
-    ClassicTimer timer2_{2500};
+    IntervalTimer timer1_{200};
+    IntervalTimer timer2_{2500};
 
     QImage skin_;
     QImage icon_;

@@ -44,8 +44,4 @@ class PictureBox : public QWidget, public Canvas {
     QColor backColor_ = Qt::black;
 };
 
-// Draws a line from (x1, y1) towards (x2, y2) and leaves out the end point, pixel for pixel as
-// the classic line routine does, whatever the direction.
-void drawLineExcludingEnd(QImage& image, int x1, int y1, int x2, int y2, QRgb colour);
-
 }  // namespace quorvane::ui

@@ -1,5 +1,6 @@
-// A window timer with the classic rules: enabling starts a fresh interval, changing the interval
-// of a running timer restarts it, and an interval of 0 never fires.
+// A timer that runs by an Enabled flag and an Interval, as window timers do: enabling starts a
+// fresh interval, enabling a running timer leaves it running, changing the interval of a running
+// timer restarts it, and an interval of 0 never fires.
 #pragma once
 
 #include <QObject>
@@ -9,10 +10,10 @@
 
 namespace quorvane::ui {
 
-class ClassicTimer : public QObject, public Timer {
+class IntervalTimer : public QObject, public Timer {
     Q_OBJECT
   public:
-    explicit ClassicTimer(int interval, QObject* parent = nullptr);
+    explicit IntervalTimer(int interval, QObject* parent = nullptr);
 
     void setEnabled(bool enabled) override;
     void setInterval(int milliseconds) override;
