@@ -31,7 +31,7 @@ class EmptiedCell : public EngineTest {
         EXPECT_EQ(board[10][15].present, 1);
         EXPECT_EQ(pairsRemoved, 7);
         EXPECT_EQ(window.sounds, std::vector<std::string>{"\\hit.wav"});
-        expectConsistent();
+        expectConsistentGame();
         window.randomValues.clear();
         playOut(3);
         EXPECT_EQ(pairsRemoved, 70);
@@ -61,13 +61,18 @@ class LinkHold : public EngineTest {
         setBoard({"", "", "", "", "....AA", "", "", "", "..CC"});
         setPick(5, 6);
     }
+
+    // A level dealt while a link was held keeps all its tiles: the held pair is not taken.
+    void expectTheNewDealWhole() {
+        EXPECT_EQ(tilesOnBoard(), 140);
+        EXPECT_EQ(pairsRemoved, 0);
+        EXPECT_EQ(timeLeft, 150);
+        expectConsistentGame();
+    }
 };
 
 TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
-    window.duringHold = [](int wait) {
-        if (wait != 1) {
-            return;
-        }
+    onFirstWait([] {
         EXPECT_FALSE(pressCell(9, 3));
         useHint();
         EXPECT_EQ(hintsLeft, 3);
@@ -75,7 +80,7 @@ TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
         EXPECT_EQ(timeLeft, 149);
         togglePause();
         EXPECT_EQ(paused, True);
-    };
+    });
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(board[5][5].present, 0);
     EXPECT_EQ(board[9][3].present, 1);
@@ -91,62 +96,43 @@ TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
 
 TEST_F(LinkHold, ALevelDealtDuringTheHoldKeepsAllItsTiles) {
     std::size_t barPaintsAfterDeal = 0;
-    window.duringHold = [this, &barPaintsAfterDeal](int wait) {
-        if (wait == 1) {
-            startLevel();  // the restart button
-            barPaintsAfterDeal = window.timeBar.paints.size();
-        }
-    };
+    onFirstWait([this, &barPaintsAfterDeal] {
+        startLevel();  // the restart button
+        barPaintsAfterDeal = window.timeBar.paints.size();
+    });
     ASSERT_TRUE(pressCell(5, 5));
-    EXPECT_EQ(tilesOnBoard(), 140);
-    EXPECT_EQ(pairsRemoved, 0);
-    EXPECT_EQ(timeLeft, 150);
+    expectTheNewDealWhole();
     EXPECT_EQ(window.timeBar.paints.size(), barPaintsAfterDeal);
     EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
     EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
               (std::array<int, 4>{1, 1, 1, 1}));
     EXPECT_FALSE(window.holdTimer.enabled);
-    expectConsistent();
 }
 
 TEST_F(LinkHold, ALevelDealtAfterATimeOutDuringTheHoldKeepsAllItsTiles) {
     timeLeft = 0;
-    window.duringHold = [this](int wait) {
-        if (wait == 1) {
-            window.tickTimer2();
-            ASSERT_EQ(levelOver, True);
-            startLevel();  // the next-level link offered after the time-out
-        }
-    };
+    onFirstWait([this] {
+        window.tickTimer2();
+        ASSERT_EQ(levelOver, True);
+        startLevel();  // the next-level link offered after the time-out
+    });
     ASSERT_TRUE(pressCell(5, 5));
-    EXPECT_EQ(tilesOnBoard(), 140);
-    EXPECT_EQ(pairsRemoved, 0);
-    EXPECT_EQ(timeLeft, 150);
+    expectTheNewDealWhole();
     EXPECT_EQ(playing, True);
-    expectConsistent();
 }
 
 TEST_F(LinkHold, AHintWhoseLevelIsDealtAgainCostsTheNewLevelNothing) {
     level = 2;
-    window.duringHold = [](int wait) {
-        if (wait == 1) {
-            startLevel();
-        }
-    };
+    onFirstWait([] { startLevel(); });
     useHint();
     EXPECT_EQ(hintsLeft, 9);
     EXPECT_EQ(window.hintButton.caption, "求助 9");
-    EXPECT_EQ(tilesOnBoard(), 140);
-    expectConsistent();
+    expectTheNewDealWhole();
 }
 
 TEST_F(LinkHold, ATimeOutDuringTheHoldStillTakesThePairOverTheBanner) {
     timeLeft = 0;
-    window.duringHold = [this](int wait) {
-        if (wait == 1) {
-            window.tickTimer2();
-        }
-    };
+    onFirstWait([this] { window.tickTimer2(); });
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(levelOver, True);
     EXPECT_EQ(board[5][5].present, 0);

@@ -11,7 +11,7 @@ TEST_F(WholeLevel, EveryLevelIsPlayedToTheEndThroughPressesAndHints) {
         ASSERT_EQ(level, played);
         window.second = played * 7 % 60;
         startLevel();
-        expectConsistent();
+        expectConsistentGame();
         const int moves = playOut(static_cast<unsigned>(played));
         ASSERT_FALSE(HasFatalFailure());
         EXPECT_GE(moves, 35);
@@ -33,7 +33,7 @@ TEST_F(WholeLevel, HintsAloneClearALevel) {
     while (levelOver != True && hints < 200) {
         useHint();
         ++hints;
-        expectConsistent();
+        expectConsistentGame();
         ASSERT_FALSE(HasFatalFailure());
     }
     EXPECT_EQ(pairsRemoved, 70);

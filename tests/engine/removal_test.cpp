@@ -105,14 +105,19 @@ class HandedPath : public Removal {
         prevPickRow = 5;
         prevPickCol = 5;
     }
+
+    // Pairs removed, then whether a tile is still on each of the two picks.
+    static std::array<int, 3> pairState() {
+        return {pairsRemoved, board[3][3].present, board[5][5].present};
+    }
+    static constexpr std::array<int, 3> kPairTaken = {1, 0, 0};
+    static constexpr std::array<int, 3> kPairStays = {0, 1, 1};
 };
 
 TEST_F(HandedPath, TwoDirectionChangesEndingInTheTargetAreTaken) {
     handOver(
         {{3, 3, kRight, 0, 0}, {3, 4, kRight, 0, 0}, {3, 5, kDown, 1, 1}, {4, 5, kDown, 0, 1}});
-    EXPECT_EQ(pairsRemoved, 1);
-    EXPECT_EQ(board[3][3].present, 0);
-    EXPECT_EQ(board[5][5].present, 0);
+    EXPECT_EQ(pairState(), kPairTaken);
 }
 
 TEST_F(HandedPath, ThreeDirectionChangesAreTurnedDown) {
@@ -122,9 +127,7 @@ TEST_F(HandedPath, ThreeDirectionChangesAreTurnedDown) {
               {3, 6, kDown, 0, 0},
               {4, 6, kLeft, 0, 0},
               {4, 5, kDown, 1, 3}});
-    EXPECT_EQ(pairsRemoved, 0);
-    EXPECT_EQ(board[3][3].present, 1);
-    EXPECT_EQ(board[5][5].present, 1);
+    EXPECT_EQ(pairState(), kPairStays);
     EXPECT_EQ(window.waits, 0);
     EXPECT_TRUE(searchIdle());
     EXPECT_EQ(pathTop, 1);
@@ -133,9 +136,7 @@ TEST_F(HandedPath, ThreeDirectionChangesAreTurnedDown) {
 TEST_F(HandedPath, ALastStepThatMissesThePicksCountsAsAnotherBend) {
     handOver(
         {{3, 3, kRight, 0, 0}, {3, 4, kRight, 0, 0}, {3, 5, kDown, 1, 1}, {4, 5, kRight, 0, 1}});
-    EXPECT_EQ(pairsRemoved, 0);
-    EXPECT_EQ(board[3][3].present, 1);
-    EXPECT_EQ(board[5][5].present, 1);
+    EXPECT_EQ(pairState(), kPairStays);
 }
 
 }  // namespace
