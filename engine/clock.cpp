@@ -14,10 +14,10 @@ void countdownTick() {
         return;
     }
     --timeLeft;
-    frmMain().Picture3().Cls();
+    frmMain().Picture3.Cls();
     if (timeLeft == 0) {
         // One pixel column stays, so the player sees the last unit running out.
-        frmMain().Picture3().PaintPicture(Form2::Picture4, -449, 0, 450, 10);
+        frmMain().Picture3.PaintPicture(Form2::Picture4, -449, 0, 450, 10);
     } else {
         drawTimeBar();
     }
@@ -25,12 +25,12 @@ void countdownTick() {
 
 void timeUp() {
     playing = False;
-    frmMain().Timer2().setEnabled(false);
+    frmMain().Timer2.setEnabled(false);
     levelOver = True;
-    frmMain().Picture3().Cls();
-    frmMain().Picture1().Cls();
-    frmMain().Picture1().PaintPicture(Form2::Picture5(0), 140, 220, 360, 40);
-    Label& label4 = frmMain().Label4();
+    frmMain().Picture3.Cls();
+    frmMain().Picture1.Cls();
+    frmMain().Picture1.PaintPicture(Form2::Picture5(0), 140, 220, 360, 40);
+    Label& label4 = frmMain().Label4;
     label4.setCaption(kContinueCaption);
     label4.setVisible(true);
     label4.setEnabled(true);
@@ -38,15 +38,15 @@ void timeUp() {
 }
 
 void levelCleared() {
-    frmMain().Timer2().setEnabled(false);
+    frmMain().Timer2.setEnabled(false);
     levelOver = True;
     playing = False;
-    frmMain().Picture1().PaintPicture(Form2::Picture5(1), 140, 220, 360, 40);
+    frmMain().Picture1.PaintPicture(Form2::Picture5(1), 140, 220, 360, 40);
     ++level;
     if (level > kLastLevel) {
         level = kLastLevel;
     }
-    Label& label4 = frmMain().Label4();
+    Label& label4 = frmMain().Label4;
     label4.setVisible(true);
     label4.setEnabled(true);
     label4.setCaption(kNextLevelCaption);
@@ -58,14 +58,14 @@ void togglePause() {
         return;
     }
     if (paused == False) {
-        frmMain().XPButton2().setCaption(kResumeCaption);
-        frmMain().Timer2().setEnabled(false);
-        frmMain().Picture1().Cls();
+        frmMain().XPButton2.setCaption(kResumeCaption);
+        frmMain().Timer2.setEnabled(false);
+        frmMain().Picture1.Cls();
         paused = True;
-        frmMain().Picture1().PaintPicture(Form2::Picture3, 224, 168, 192, 144);
+        frmMain().Picture1.PaintPicture(Form2::Picture3, 224, 168, 192, 144);
     } else {
-        frmMain().XPButton2().setCaption(kPauseCaption);
-        frmMain().Timer2().setEnabled(true);
+        frmMain().XPButton2.setCaption(kPauseCaption);
+        frmMain().Timer2.setEnabled(true);
         paused = False;
         paintBoard();
     }

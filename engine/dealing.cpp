@@ -99,18 +99,18 @@ void dealBoard() {
     timeLeft = kTimeCap;
     pairsRemoved = 0;
     ++dealCount;
-    frmMain().Timer2().setEnabled(true);
-    frmMain().Picture3().PaintPicture(Form2::Picture4, 0, 0, 450, 10);
+    frmMain().Timer2.setEnabled(true);
+    frmMain().Picture3.PaintPicture(Form2::Picture4, 0, 0, 450, 10);
     showLevel(level);
 }
 
 void showLevel(int16 levelNumber) {
     if (levelNumber >= 1 && levelNumber <= kLastLevel) {
-        frmMain().Label3().setCaption(std::to_string(levelNumber));
-        frmMain().Timer2().setInterval(timer2IntervalFor(levelNumber));
+        frmMain().Label3.setCaption(std::to_string(levelNumber));
+        frmMain().Timer2.setInterval(timer2IntervalFor(levelNumber));
         hintsLeft = hintsFor(levelNumber);
     }
-    frmMain().XPButton5().setCaption(hintsCaption(hintsLeft));
+    frmMain().XPButton5.setCaption(hintsCaption(hintsLeft));
 }
 
 void startLevel() {
@@ -122,8 +122,8 @@ void startLevel() {
         }
     }
     drawGrid();
-    frmMain().Label4().setEnabled(false);
-    frmMain().Label4().setVisible(false);
+    frmMain().Label4.setEnabled(false);
+    frmMain().Label4.setVisible(false);
 }
 
 }  // namespace quorvane

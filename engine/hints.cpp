@@ -1,6 +1,7 @@
 #include "hints.h"
 
 #include <array>
+#include <tuple>
 
 #include "captions.h"
 #include "dealing.h"
@@ -74,16 +75,14 @@ void useHint() {
         return;
     }
     --hintsLeft;
-    frmMain().XPButton5().setCaption(hintsCaption(hintsLeft));
+    frmMain().XPButton5.setCaption(hintsCaption(hintsLeft));
     checkDeadBoard();
 }
 
 void checkDeadBoard() {
     probeFound = False;
-    const int16 savedPickRow = pickRow;
-    const int16 savedPickCol = pickCol;
-    const int16 savedPrevRow = prevPickRow;
-    const int16 savedPrevCol = prevPickCol;
+    // The scan moves the picks; the player's come back afterwards.
+    const std::tuple savedPicks{pickRow, pickCol, prevPickRow, prevPickCol};
     removeOnLink = False;
 
     const bool linked = scanPairs();
@@ -92,10 +91,7 @@ void checkDeadBoard() {
         reshuffleBoard();
     }
     removeOnLink = True;
-    pickRow = savedPickRow;
-    pickCol = savedPickCol;
-    prevPickRow = savedPrevRow;
-    prevPickCol = savedPrevCol;
+    std::tie(pickRow, pickCol, prevPickRow, prevPickCol) = savedPicks;
 }
 
 void reshuffleBoard() {

@@ -28,8 +28,8 @@ void drawPiece(const Piece (&table)[5], int dir, int row, int col) {
         return;
     }
     const Piece& p = table[dir];
-    frmMain().Picture1().PaintPicture(Form2::Picture2(p.picture), cellLeft(col) + p.left,
-                                      cellTop(row) + p.top, p.width, p.height);
+    frmMain().Picture1.PaintPicture(Form2::Picture2(p.picture), cellLeft(col) + p.left,
+                                    cellTop(row) + p.top, p.width, p.height);
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ bool showLink() {
     drawGrid();
     drawLinkPath();
 
-    Timer& timer1 = frmMain().Timer1();
+    Timer& timer1 = frmMain().Timer1;
     timer1.setEnabled(true);
     delayTicks = 0;
     holdingLink = true;

@@ -12,12 +12,12 @@ BoardCell cellAtPixel(double x, double y) {
 }
 
 void paintTile(int16 row, int16 col, int pictureIndex) {
-    frmMain().Picture1().PaintPicture(Form2::Picture1(pictureIndex), cellLeft(col), cellTop(row),
-                                      kCellSize, kCellSize);
+    frmMain().Picture1.PaintPicture(Form2::Picture1(pictureIndex), cellLeft(col), cellTop(row),
+                                    kCellSize, kCellSize);
 }
 
 void drawGrid() {
-    Canvas& canvas = frmMain().Picture1();
+    Canvas& canvas = frmMain().Picture1;
     for (int i = 1; i <= 12; ++i) {
         canvas.Line(40, i * 40, 600, i * 40, kBlack);
     }
@@ -27,7 +27,7 @@ void drawGrid() {
 }
 
 void paintBoard() {
-    frmMain().Picture1().Cls();
+    frmMain().Picture1.Cls();
     for (int16 row = kFirstPlayingRow; row <= kLastPlayingRow; ++row) {
         for (int16 col = kFirstPlayingCol; col <= kLastPlayingCol; ++col) {
             if (board[row][col].present == 1) {
@@ -39,7 +39,7 @@ void paintBoard() {
 }
 
 void drawTimeBar() {
-    frmMain().Picture3().PaintPicture(Form2::Picture4, 3 * timeLeft - 450, 0, 450, 10);
+    frmMain().Picture3.PaintPicture(Form2::Picture4, 3 * timeLeft - 450, 0, 450, 10);
 }
 
 }  // namespace quorvane

@@ -5,17 +5,17 @@
 namespace quorvane {
 
 namespace {
-WindowControls* attachedControls = nullptr;
+const WindowControls* attachedControls = nullptr;
 HostServices* attachedServices = nullptr;
 }  // namespace
 
-void attachWindow(WindowControls* controls, HostServices* services) {
+void attachWindow(const WindowControls* controls, HostServices* services) {
     attachedControls = controls;
     attachedServices = services;
 }
 
 // Reaching either before a window was attached is a programming error.
-WindowControls& frmMain() {
+const WindowControls& frmMain() {
     if (attachedControls == nullptr) {
         std::abort();
     }

@@ -2,10 +2,11 @@
 //
 // The engine paints, writes captions and drives timers on the controls of the main window
 // (frmMain) and copies pictures out of the hidden picture form (Form2): that is WindowControls,
-// whose members are named after the controls they stand for, so frmMain().Picture1() is the
+// whose members are named after the controls they stand for, so frmMain().Picture1 is the
 // board canvas. Everything else it needs from the program around it (the random source, the
 // clock, the sound cues, waiting for events, the fatal-error box) is HostServices, reached
-// through host(). The window implements both; the tests implement them with a recording fake.
+// through host(). The window fills in the one and implements the other; so do the tests, with a
+// recording fake.
 #pragma once
 
 #include <cstdint>
@@ -78,19 +79,17 @@ class Timer {
     virtual void setInterval(int milliseconds) = 0;
 };
 
-// The controls of the main window the engine works on.
-class WindowControls {
-  public:
-    virtual ~WindowControls() = default;
-
-    virtual Canvas& Picture1() = 0;    // the board, 640 x 480
-    virtual Canvas& Picture3() = 0;    // the time bar, 450 x 10
-    virtual Label& Label3() = 0;       // the level number
-    virtual Label& Label4() = 0;       // the next-level link
-    virtual Caption& XPButton2() = 0;  // pause / start
-    virtual Caption& XPButton5() = 0;  // hint
-    virtual Timer& Timer1() = 0;       // the delay clock of the link hold
-    virtual Timer& Timer2() = 0;       // the countdown
+// The controls of the main window the engine works on. The window and the tests fill one in
+// with controls of their own.
+struct WindowControls {
+    Canvas& Picture1;    // the board, 640 x 480
+    Canvas& Picture3;    // the time bar, 450 x 10
+    Label& Label3;       // the level number
+    Label& Label4;       // the next-level link
+    Caption& XPButton2;  // pause / start
+    Caption& XPButton5;  // hint
+    Timer& Timer1;       // the delay clock of the link hold
+    Timer& Timer2;       // the countdown
 };
 
 // What the program around the window lends the engine.
@@ -118,8 +117,8 @@ class HostServices {
 
 // The window and host the engine works with. Attach both before calling any engine routine;
 // attach nullptr to detach.
-void attachWindow(WindowControls* controls, HostServices* services);
-WindowControls& frmMain();
+void attachWindow(const WindowControls* controls, HostServices* services);
+const WindowControls& frmMain();
 HostServices& host();
 
 }  // namespace quorvane

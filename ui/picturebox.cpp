@@ -1,6 +1,6 @@
 #include "picturebox.h"
 
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -15,6 +15,7 @@ PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* paren
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
     image_.fill(backColor_);
 }
 
@@ -57,18 +58,6 @@ void PictureBox::Line(int x1, int y1, int x2, int y2, Colour colour) {
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), image_, event->rect());
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    emit mouseDown(event->button(), event->position());
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    emit mouseUp(event->button(), event->position());
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMove(event->buttons(), event->position());
 }
 
 }  // namespace quorvane::ui

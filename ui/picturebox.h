@@ -1,4 +1,5 @@
-// A picture box that keeps what is drawn on it: the board canvas and the time bar.
+// A picture box that keeps what is drawn on it: the board canvas and the time bar. The pointer's
+// events over a box stay with it and never reach the widgets behind.
 #pragma once
 
 #include <QColor>
@@ -26,16 +27,8 @@ class PictureBox : public QWidget, public Canvas {
 
     const QImage& image() const { return image_; }
 
-  signals:
-    void mouseDown(Qt::MouseButton button, QPointF position);
-    void mouseUp(Qt::MouseButton button, QPointF position);
-    void mouseMove(Qt::MouseButtons buttons, QPointF position);
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     const Form2Pictures& pictures_;

@@ -24,7 +24,7 @@ void FakeCanvas::reset() {
 }
 
 FakeWindow::FakeWindow() {
-    attachWindow(this, this);
+    attachWindow(&controls, this);
 }
 FakeWindow::~FakeWindow() {
     attachWindow(nullptr, nullptr);

@@ -65,19 +65,10 @@ struct FatalError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-class FakeWindow : public WindowControls, public HostServices {
+class FakeWindow : public HostServices {
   public:
     FakeWindow();
     ~FakeWindow() override;
-
-    Canvas& Picture1() override { return boardCanvas; }
-    Canvas& Picture3() override { return timeBar; }
-    Label& Label3() override { return levelLabel; }
-    Label& Label4() override { return nextLevelLink; }
-    Caption& XPButton2() override { return pauseButton; }
-    Caption& XPButton5() override { return hintButton; }
-    Timer& Timer1() override { return holdTimer; }
-    Timer& Timer2() override { return countdown; }
 
     // One pass of the event loop during a link hold: runs the test's hook (if any), then lets an
     // enabled hold timer tick once.
@@ -94,6 +85,14 @@ class FakeWindow : public WindowControls, public HostServices {
     FakeLabel levelLabel, nextLevelLink;
     FakeCaption pauseButton, hintButton;
     FakeTimer holdTimer, countdown;
+    const WindowControls controls{.Picture1 = boardCanvas,
+                                  .Picture3 = timeBar,
+                                  .Label3 = levelLabel,
+                                  .Label4 = nextLevelLink,
+                                  .XPButton2 = pauseButton,
+                                  .XPButton5 = hintButton,
+                                  .Timer1 = holdTimer,
+                                  .Timer2 = countdown};
     std::vector<std::string> sounds;
     int second = 0;
     int waits = 0;
