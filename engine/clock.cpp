@@ -1,6 +1,7 @@
 #include "clock.h"
 
-#include "removal.h"
+#include "captions.h"
+#include "painting.h"
 #include "sound.h"
 #include "state.h"
 #include "window.h"
@@ -13,10 +14,10 @@ void countdownTick() {
         return;
     }
     --timeLeft;
-    frmMain().Picture3().Cls();
+    frmMain().Picture3.Cls();
     if (timeLeft == 0) {
         // One pixel column stays, so the player sees the last unit running out.
-        frmMain().Picture3().PaintPicture(Form2::Picture4, -449, 0, 450, 10);
+        frmMain().Picture3.PaintPicture(Form2::Picture4, -449, 0, 450, 10);
     } else {
         drawTimeBar();
     }
@@ -24,31 +25,31 @@ void countdownTick() {
 
 void timeUp() {
     playing = False;
-    frmMain().Timer2().setEnabled(false);
+    frmMain().Timer2.setEnabled(false);
     levelOver = True;
-    frmMain().Picture3().Cls();
-    frmMain().Picture1().Cls();
-    frmMain().Picture1().PaintPicture(Form2::Picture5(0), 140, 220, 360, 40);
-    Label& label4 = frmMain().Label4();
-    label4.setCaption("继续游戏");
+    frmMain().Picture3.Cls();
+    frmMain().Picture1.Cls();
+    frmMain().Picture1.PaintPicture(Form2::Picture5(0), 140, 220, 360, 40);
+    Label& label4 = frmMain().Label4;
+    label4.setCaption(kContinueCaption);
     label4.setVisible(true);
     label4.setEnabled(true);
     playGameOverCue();
 }
 
 void levelCleared() {
-    frmMain().Timer2().setEnabled(false);
+    frmMain().Timer2.setEnabled(false);
     levelOver = True;
     playing = False;
-    frmMain().Picture1().PaintPicture(Form2::Picture5(1), 140, 220, 360, 40);
+    frmMain().Picture1.PaintPicture(Form2::Picture5(1), 140, 220, 360, 40);
     ++level;
     if (level > kLastLevel) {
         level = kLastLevel;
     }
-    Label& label4 = frmMain().Label4();
+    Label& label4 = frmMain().Label4;
     label4.setVisible(true);
     label4.setEnabled(true);
-    label4.setCaption("> 下一关");
+    label4.setCaption(kNextLevelCaption);
     playLevelWonCue();
 }
 
@@ -57,14 +58,14 @@ void togglePause() {
         return;
     }
     if (paused == False) {
-        frmMain().XPButton2().setCaption("开始");
-        frmMain().Timer2().setEnabled(false);
-        frmMain().Picture1().Cls();
+        frmMain().XPButton2.setCaption(kResumeCaption);
+        frmMain().Timer2.setEnabled(false);
+        frmMain().Picture1.Cls();
         paused = True;
-        frmMain().Picture1().PaintPicture(Form2::Picture3, 224, 168, 192, 144);
+        frmMain().Picture1.PaintPicture(Form2::Picture3, 224, 168, 192, 144);
     } else {
-        frmMain().XPButton2().setCaption("暂停");
-        frmMain().Timer2().setEnabled(true);
+        frmMain().XPButton2.setCaption(kPauseCaption);
+        frmMain().Timer2.setEnabled(true);
         paused = False;
         paintBoard();
     }

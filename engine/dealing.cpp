@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "captions.h"
+#include "painting.h"
 #include "window.h"
 
 namespace quorvane {
@@ -15,7 +17,7 @@ constexpr std::array<int, kLastLevel> kTimer2Intervals = {2500, 2000, 1750, 1500
 constexpr std::array<int16, kLastLevel> kHints = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0};
 
 int16 second() {
-    return static_cast<int16>(frmMain().clockSecond());
+    return static_cast<int16>(host().clockSecond());
 }
 
 }  // namespace
@@ -29,7 +31,7 @@ int16 hintsFor(int16 levelNumber) {
 
 int16 randomInRange(int16 hi, int16 lo, int16 offset) {
     const int n = hi - lo + 1;
-    const float r = frmMain().rnd();
+    const float r = host().rnd();
     // Single-precision arithmetic, then the nearest integer with halves to the even neighbour.
     const float scaled = static_cast<float>(n) * r + static_cast<float>(offset);
     const auto rounded = static_cast<long>(std::nearbyint(scaled));
@@ -62,28 +64,13 @@ void shuffleOrder(int16* order) {
 }
 
 Cell& placeTile(int16 cellNumber) {
-    const auto row = static_cast<int16>((cellNumber - 1) / 14 + 2);
-    const auto col = static_cast<int16>((cellNumber - 1) % 14 + 2);
+    const auto row = static_cast<int16>((cellNumber - 1) / 14 + kFirstPlayingRow);
+    const auto col = static_cast<int16>((cellNumber - 1) % 14 + kFirstPlayingCol);
     Cell& cell = board[row][col];
     cell.x = static_cast<int16>(col * kCellSize);
     cell.y = static_cast<int16>(row * kCellSize);
     cell.present = 1;
     return cell;
-}
-
-void paintTile(int16 row, int16 col, int pictureIndex) {
-    frmMain().Picture1().PaintPicture(Form2::Picture1(pictureIndex), (col - 1) * kCellSize,
-                                      (row - 1) * kCellSize, kCellSize, kCellSize);
-}
-
-void drawGrid() {
-    Canvas& canvas = frmMain().Picture1();
-    for (int i = 1; i <= 12; ++i) {
-        canvas.Line(40, i * 40, 600, i * 40, kBlack);
-    }
-    for (int i = 1; i <= 16; ++i) {
-        canvas.Line(i * 40, 40, i * 40, 440, kBlack);
-    }
 }
 
 void dealBoard() {
@@ -112,30 +99,31 @@ void dealBoard() {
     timeLeft = kTimeCap;
     pairsRemoved = 0;
     ++dealCount;
-    frmMain().Timer2().setEnabled(true);
-    frmMain().Picture3().PaintPicture(Form2::Picture4, 0, 0, 450, 10);
+    frmMain().Timer2.setEnabled(true);
+    frmMain().Picture3.PaintPicture(Form2::Picture4, 0, 0, 450, 10);
     showLevel(level);
 }
 
 void showLevel(int16 levelNumber) {
     if (levelNumber >= 1 && levelNumber <= kLastLevel) {
-        frmMain().Label3().setCaption(std::to_string(levelNumber));
-        frmMain().Timer2().setInterval(timer2IntervalFor(levelNumber));
+        frmMain().Label3.setCaption(std::to_string(levelNumber));
+        frmMain().Timer2.setInterval(timer2IntervalFor(levelNumber));
         hintsLeft = hintsFor(levelNumber);
     }
-    frmMain().XPButton5().setCaption("求助 " + std::to_string(hintsLeft));
+    frmMain().XPButton5.setCaption(hintsCaption(hintsLeft));
 }
 
 void startLevel() {
     dealBoard();
-    for (int16 row = 2; row <= 11; ++row) {
-        for (int16 col = 2; col <= 15; ++col) {
+    // Every playing cell holds a tile after a deal.
+    for (int16 row = kFirstPlayingRow; row <= kLastPlayingRow; ++row) {
+        for (int16 col = kFirstPlayingCol; col <= kLastPlayingCol; ++col) {
             paintTile(row, col, board[row][col].kind - 1);
         }
     }
     drawGrid();
-    frmMain().Label4().setEnabled(false);
-    frmMain().Label4().setVisible(false);
+    frmMain().Label4.setEnabled(false);
+    frmMain().Label4.setVisible(false);
 }
 
 }  // namespace quorvane

@@ -15,15 +15,9 @@ void dealBoard();
 void showLevel(int16 levelNumber);
 void startLevel();
 
-// The grid over the board: twelve rows of lines, then sixteen columns, in black.
-void drawGrid();
-
 // Puts a tile into inner cell number 1..140 (counted row by row) and returns the cell, for the
 // caller to give it a kind.
 Cell& placeTile(int16 cellNumber);
-
-// Paints the tile image at a cell's place in the board canvas.
-void paintTile(int16 row, int16 col, int pictureIndex);
 
 // The countdown interval and hint allowance of a level 1..12.
 int timer2IntervalFor(int16 levelNumber);

@@ -1,11 +1,13 @@
 // Everything the main window calls, in one include.
 #pragma once
 
+#include "captions.h"
 #include "clock.h"
 #include "dealing.h"
 #include "hints.h"
 #include "linkcheck.h"
 #include "linkdisplay.h"
+#include "painting.h"
 #include "random.h"
 #include "removal.h"
 #include "search.h"

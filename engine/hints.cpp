@@ -1,11 +1,12 @@
 #include "hints.h"
 
 #include <array>
-#include <string>
+#include <tuple>
 
+#include "captions.h"
 #include "dealing.h"
 #include "linkcheck.h"
-#include "removal.h"
+#include "painting.h"
 #include "search.h"
 #include "window.h"
 
@@ -74,16 +75,14 @@ void useHint() {
         return;
     }
     --hintsLeft;
-    frmMain().XPButton5().setCaption("求助 " + std::to_string(hintsLeft));
+    frmMain().XPButton5.setCaption(hintsCaption(hintsLeft));
     checkDeadBoard();
 }
 
 void checkDeadBoard() {
     probeFound = False;
-    const int16 savedPickRow = pickRow;
-    const int16 savedPickCol = pickCol;
-    const int16 savedPrevRow = prevPickRow;
-    const int16 savedPrevCol = prevPickCol;
+    // The scan moves the picks; the player's come back afterwards.
+    const std::tuple savedPicks{pickRow, pickCol, prevPickRow, prevPickCol};
     removeOnLink = False;
 
     const bool linked = scanPairs();
@@ -92,17 +91,14 @@ void checkDeadBoard() {
         reshuffleBoard();
     }
     removeOnLink = True;
-    pickRow = savedPickRow;
-    pickCol = savedPickCol;
-    prevPickRow = savedPrevRow;
-    prevPickCol = savedPrevCol;
+    std::tie(pickRow, pickCol, prevPickRow, prevPickCol) = savedPicks;
 }
 
 void reshuffleBoard() {
     std::array<int16, 27> count{};  // kinds 1..25; slot 26 stays 0
     int16 total = 0;
-    for (int16 row = 2; row <= 11; ++row) {
-        for (int16 col = 2; col <= 15; ++col) {
+    for (int16 row = kFirstPlayingRow; row <= kLastPlayingRow; ++row) {
+        for (int16 col = kFirstPlayingCol; col <= kLastPlayingCol; ++col) {
             Cell& cell = board[row][col];
             if (cell.present == 1) {
                 ++count[cell.kind];

@@ -1,6 +1,6 @@
 #include "linkdisplay.h"
 
-#include "dealing.h"
+#include "painting.h"
 #include "state.h"
 #include "window.h"
 
@@ -28,10 +28,8 @@ void drawPiece(const Piece (&table)[5], int dir, int row, int col) {
         return;
     }
     const Piece& p = table[dir];
-    const int x0 = (col - 1) * kCellSize;
-    const int y0 = (row - 1) * kCellSize;
-    frmMain().Picture1().PaintPicture(Form2::Picture2(p.picture), x0 + p.left, y0 + p.top, p.width,
-                                      p.height);
+    frmMain().Picture1.PaintPicture(Form2::Picture2(p.picture), cellLeft(col) + p.left,
+                                    cellTop(row) + p.top, p.width, p.height);
 }
 
 }  // namespace
@@ -62,13 +60,13 @@ bool showLink() {
     drawGrid();
     drawLinkPath();
 
-    Timer& timer1 = frmMain().Timer1();
+    Timer& timer1 = frmMain().Timer1;
     timer1.setEnabled(true);
     delayTicks = 0;
     holdingLink = true;
     bool completed = true;
     while (delayTicks < 2) {
-        if (!frmMain().waitForEvents()) {
+        if (!host().waitForEvents()) {
             completed = false;
             break;
         }

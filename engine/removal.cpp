@@ -1,11 +1,10 @@
 #include "removal.h"
 
 #include "clock.h"
-#include "dealing.h"
 #include "linkdisplay.h"
+#include "painting.h"
 #include "search.h"
 #include "sound.h"
-#include "window.h"
 
 namespace quorvane {
 
@@ -73,22 +72,6 @@ void removePair(int16 row1, int16 col1, int16 row2, int16 col2) {
         levelCleared();
     }
     probeFound = True;
-}
-
-void paintBoard() {
-    frmMain().Picture1().Cls();
-    for (int16 row = 2; row <= 11; ++row) {
-        for (int16 col = 2; col <= 15; ++col) {
-            if (board[row][col].present == 1) {
-                paintTile(row, col, board[row][col].kind - 1);
-            }
-        }
-    }
-    drawGrid();
-}
-
-void drawTimeBar() {
-    frmMain().Picture3().PaintPicture(Form2::Picture4, 3 * timeLeft - 450, 0, 450, 10);
 }
 
 }  // namespace quorvane

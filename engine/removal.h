@@ -1,4 +1,4 @@
-// Taking a linked pair off the board, and the two repaints it shares with its neighbours.
+// Taking a linked pair off the board.
 #pragma once
 
 #include "state.h"
@@ -6,7 +6,5 @@
 namespace quorvane {
 
 void removePair(int16 row1, int16 col1, int16 row2, int16 col2);
-void paintBoard();
-void drawTimeBar();
 
 }  // namespace quorvane

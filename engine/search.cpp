@@ -1,5 +1,6 @@
 #include "search.h"
 
+#include "captions.h"
 #include "hints.h"
 #include "linkcheck.h"
 #include "removal.h"
@@ -42,7 +43,7 @@ int16 pushStep(int16 row, int16 col, int16 dir, int16 turn, int16 bends) {
         return pathTop;
     }
     if (pathTop > kPathStackSize) {
-        frmMain().fatalError("程序执行错误!");
+        host().fatalError(kInternalErrorText);
         return pathTop;
     }
     pathStack[pathTop] = {row, col, dir, turn, bends};
@@ -51,7 +52,7 @@ int16 pushStep(int16 row, int16 col, int16 dir, int16 turn, int16 bends) {
 
 void popStep() {
     if (pathTop <= 1) {
-        frmMain().fatalError("程序执行错误!");
+        host().fatalError(kInternalErrorText);
         return;
     }
     --pathTop;
@@ -121,13 +122,19 @@ int16 probeNeighbour(int16 row, int16 col, int16 dir) {
 
 namespace {
 
+// Where the next searchStep goes on.
+void setSearchCursor(int16 row, int16 col, int16 dir, int16 turn, int16 bends) {
+    searchRow = row;
+    searchCol = col;
+    searchDir = dir;
+    searchTurn = turn;
+    searchBends = bends;
+}
+
 // Back in the cell the last pop took off the stack, with its next direction.
 void resumeAfterPopped() {
-    searchRow = poppedStep.row;
-    searchCol = poppedStep.col;
-    searchDir = static_cast<int16>(poppedStep.dir + 1);
-    searchTurn = poppedStep.turn;
-    searchBends = poppedStep.bends;
+    setSearchCursor(poppedStep.row, poppedStep.col, static_cast<int16>(poppedStep.dir + 1),
+                    poppedStep.turn, poppedStep.bends);
 }
 
 }  // namespace
@@ -163,11 +170,7 @@ void searchStep(int16 row, int16 col, int16 dir) {
                 popStep();
                 resumeAfterPopped();
             } else {
-                searchRow = row;
-                searchCol = col;
-                searchDir = static_cast<int16>(d + 1);
-                searchTurn = 0;
-                searchBends = 0;
+                setSearchCursor(row, col, static_cast<int16>(d + 1), 0, 0);
             }
             return;
         }
@@ -194,11 +197,7 @@ void searchStep(int16 row, int16 col, int16 dir) {
             n = countBends();
             if (n > 2) {
                 popStep();
-                searchRow = row;
-                searchCol = col;
-                searchDir = static_cast<int16>(d + 1);
-                searchTurn = 0;
-                searchBends = 1;
+                setSearchCursor(row, col, static_cast<int16>(d + 1), 0, 1);
                 return;
             }
         }

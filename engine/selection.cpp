@@ -1,6 +1,6 @@
 #include "selection.h"
 
-#include "dealing.h"
+#include "painting.h"
 #include "search.h"
 #include "sound.h"
 
@@ -23,7 +23,7 @@ void pickCell() {
 }
 
 bool pressCell(int16 row, int16 col) {
-    if (row < 2 || row > 11 || col < 2 || col > 15) {
+    if (!isPlayingCell(row, col)) {
         return false;
     }
     if (board[row][col].present == 0 || playing == False || paused == True || levelOver == True) {

@@ -5,16 +5,16 @@
 namespace quorvane {
 
 void playClickCue() {
-    frmMain().playSound("\\hit.wav");
+    host().playSound("\\hit.wav");
 }
 void playMatchCue() {
-    frmMain().playSound("\\and.wav");
+    host().playSound("\\and.wav");
 }
 void playGameOverCue() {
-    frmMain().playSound("\\gameover.wav");
+    host().playSound("\\gameover.wav");
 }
 void playLevelWonCue() {
-    frmMain().playSound("\\gamewin.wav");
+    host().playSound("\\gamewin.wav");
 }
 
 }  // namespace quorvane

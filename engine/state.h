@@ -24,6 +24,17 @@ inline constexpr int16 kCellSize = 40;        // pixels per cell in the board ca
 inline constexpr int16 kPathStackSize = 193;  // 12 x 16 + 1
 inline constexpr int16 kLastLevel = 12;
 
+// The playing field inside the ring: rows 2..11, columns 2..15. Tiles lie only here.
+inline constexpr int16 kFirstPlayingRow = 2;
+inline constexpr int16 kLastPlayingRow = 11;
+inline constexpr int16 kFirstPlayingCol = 2;
+inline constexpr int16 kLastPlayingCol = 15;
+
+constexpr bool isPlayingCell(int row, int col) {
+    return row >= kFirstPlayingRow && row <= kLastPlayingRow && col >= kFirstPlayingCol &&
+           col <= kLastPlayingCol;
+}
+
 // Direction codes of the link search, always tried in this order.
 inline constexpr int16 kRight = 1;
 inline constexpr int16 kDown = 2;
@@ -69,18 +80,14 @@ extern flag removeOnLink;   // False while the dead-board check only probes for 
 extern flag probeFound;     // set whenever the removal routine accepts a link
 extern int16 delayTicks;    // advanced by Timer1 while a link is held on screen
 
-// Bookkeeping of our own, outside the classic set: whether a found link is being held on screen
-// (presses and hints are dropped meanwhile) and how many deals there have been, so a removal
-// that outlives its board can tell.
+// Two more of our own, beside the variables the routines above share: whether a found link is
+// being held on screen (presses and hints are dropped meanwhile) and how many deals there have
+// been, so a removal that outlives its board can tell.
 extern bool holdingLink;
 extern std::uint32_t dealCount;
 
 // Everything to 0, then the start values the main window sets before the first deal: pathTop 1,
 // the pick at (2, 2), removeOnLink True, paused False, level 1.
 void initGameState();
-
-inline Cell& cellAt(int16 row, int16 col) {
-    return board[row][col];
-}
 
 }  // namespace quorvane

@@ -5,18 +5,28 @@
 namespace quorvane {
 
 namespace {
-FrmMain* attached = nullptr;
+const WindowControls* attachedControls = nullptr;
+HostServices* attachedServices = nullptr;
+}  // namespace
+
+void attachWindow(const WindowControls* controls, HostServices* services) {
+    attachedControls = controls;
+    attachedServices = services;
 }
 
-void attachWindow(FrmMain* window) {
-    attached = window;
-}
-
-FrmMain& frmMain() {
-    if (attached == nullptr) {
-        std::abort();  // a programming error: the engine ran before a window was attached
+// Reaching either before a window was attached is a programming error.
+const WindowControls& frmMain() {
+    if (attachedControls == nullptr) {
+        std::abort();
     }
-    return *attached;
+    return *attachedControls;
+}
+
+HostServices& host() {
+    if (attachedServices == nullptr) {
+        std::abort();
+    }
+    return *attachedServices;
 }
 
 }  // namespace quorvane

@@ -1,9 +1,12 @@
-// The engine's one way to the main window.
+// The engine's two ways out: to the main window's controls and to the program that hosts it.
 //
 // The engine paints, writes captions and drives timers on the controls of the main window
-// (frmMain) and copies pictures out of the hidden picture form (Form2). The window implements
-// this interface; the tests implement it with a recording fake. Members are named after the
-// controls they stand for, so frmMain().Picture1() is the board canvas.
+// (frmMain) and copies pictures out of the hidden picture form (Form2): that is WindowControls,
+// whose members are named after the controls they stand for, so frmMain().Picture1 is the
+// board canvas. Everything else it needs from the program around it (the random source, the
+// clock, the sound cues, waiting for events, the fatal-error box) is HostServices, reached
+// through host(). The window fills in the one and implements the other; so do the tests, with a
+// recording fake.
 #pragma once
 
 #include <cstdint>
@@ -52,16 +55,16 @@ class Canvas {
     virtual void Line(int x1, int y1, int x2, int y2, Colour colour) = 0;
 };
 
+// A label the engine writes and shows or hides.
 class Label {
   public:
     virtual ~Label() = default;
     virtual void setCaption(std::string_view utf8) = 0;
     virtual void setVisible(bool visible) = 0;
     virtual void setEnabled(bool enabled) = 0;
-    virtual bool isVisible() const = 0;
-    virtual bool isEnabled() const = 0;
 };
 
+// A button whose caption the engine writes.
 class Caption {
   public:
     virtual ~Caption() = default;
@@ -74,22 +77,25 @@ class Timer {
     virtual ~Timer() = default;
     virtual void setEnabled(bool enabled) = 0;
     virtual void setInterval(int milliseconds) = 0;
-    virtual bool isEnabled() const = 0;
-    virtual int interval() const = 0;
 };
 
-class FrmMain {
-  public:
-    virtual ~FrmMain() = default;
+// The controls of the main window the engine works on. The window and the tests fill one in
+// with controls of their own.
+struct WindowControls {
+    Canvas& Picture1;    // the board, 640 x 480
+    Canvas& Picture3;    // the time bar, 450 x 10
+    Label& Label3;       // the level number
+    Label& Label4;       // the next-level link
+    Caption& XPButton2;  // pause / start
+    Caption& XPButton5;  // hint
+    Timer& Timer1;       // the delay clock of the link hold
+    Timer& Timer2;       // the countdown
+};
 
-    virtual Canvas& Picture1() = 0;    // the board, 640 x 480
-    virtual Canvas& Picture3() = 0;    // the time bar, 450 x 10
-    virtual Label& Label3() = 0;       // the level number
-    virtual Label& Label4() = 0;       // the next-level link
-    virtual Caption& XPButton2() = 0;  // pause / start
-    virtual Caption& XPButton5() = 0;  // hint
-    virtual Timer& Timer1() = 0;       // the delay clock of the link hold
-    virtual Timer& Timer2() = 0;       // the countdown
+// What the program around the window lends the engine.
+class HostServices {
+  public:
+    virtual ~HostServices() = default;
 
     // Lets the event loop run until at least one event was handled, without spinning. Returns
     // false when the window is going away and a wait must be abandoned.
@@ -109,8 +115,10 @@ class FrmMain {
     virtual float rnd() = 0;
 };
 
-// The window the engine works on. Attach one before calling any engine routine.
-void attachWindow(FrmMain* window);
-FrmMain& frmMain();
+// The window and host the engine works with. Attach both before calling any engine routine;
+// attach nullptr to detach.
+void attachWindow(const WindowControls* controls, HostServices* services);
+const WindowControls& frmMain();
+HostServices& host();
 
 }  // namespace quorvane

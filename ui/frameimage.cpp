@@ -10,30 +10,30 @@ FrameImage::FrameImage(QImage hover, QImage pressed, QWidget* parent)
     setMouseTracking(true);
 }
 
-void FrameImage::show(const QImage* picture) {
+void FrameImage::setLook(const QImage* picture) {
     shown_ = picture;
     update();
 }
 
 void FrameImage::pointerMoved() {
     if (tag_.isEmpty()) {
-        show(&hover_);
+        setLook(&hover_);
         tag_ = QStringLiteral("1");
     }
 }
 
 void FrameImage::buttonPressed() {
-    show(&pressed_);
+    setLook(&pressed_);
 }
 
 void FrameImage::buttonReleased() {
-    show(nullptr);
+    setLook(nullptr);
     tag_.clear();
 }
 
 void FrameImage::clearHover() {
     if (!tag_.isEmpty()) {
-        show(nullptr);
+        setLook(nullptr);
         tag_.clear();
     }
 }

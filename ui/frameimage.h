@@ -18,10 +18,8 @@ class FrameImage : public QWidget {
     // What shows now: nullptr for the normal look.
     const QImage* shown() const { return shown_; }
 
-    void pointerMoved();    // normal -> hover, once
-    void buttonPressed();   // any look -> pressed
-    void buttonReleased();  // back to normal
-    void clearHover();      // back to normal when the tag is set
+    // Back to the normal look when the hover tag is set: the pointer moved on to the frame.
+    void clearHover();
 
   signals:
     void clicked();
@@ -33,7 +31,10 @@ class FrameImage : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void show(const QImage* picture);
+    void pointerMoved();    // normal -> hover, once
+    void buttonPressed();   // any look -> pressed
+    void buttonReleased();  // back to normal
+    void setLook(const QImage* picture);
 
     QImage hover_;
     QImage pressed_;

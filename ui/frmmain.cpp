@@ -1,26 +1,23 @@
 #include "frmmain.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTime>
-#include <QWindow>
-#include <cmath>
 #include <cstdio>
 
 #include "assets/assets.h"
+#include "boardview.h"
 #include "engine/engine.h"
-#include "frameimage.h"
+#include "enginehost.h"
+#include "linklabel.h"
 #include "links.h"
-#include "picturebox.h"
 #include "platform.h"
 #include "positionstore.h"
-#include "soundplayer.h"
+#include "skinnedframe.h"
+#include "twips.h"
 #include "version.h"
 #include "widgets/xpbutton.h"
 
@@ -28,246 +25,129 @@ namespace quorvane::ui {
 
 namespace {
 
-constexpr int px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-QRect pxRect(int x, int y, int w, int h) {
-    return {px(x), px(y), px(w), px(h)};
-}
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QLabel* makeLabel(const QString& text, QRect geometry, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+template <typename LabelType>
+LabelType* makeLabel(const QString& text, QRect geometry, QWidget* parent) {
+    auto* label = new LabelType(text, parent);
     label->setGeometry(geometry);
     return label;
 }
 
 }  // namespace
 
-void EngineLabel::setCaption(std::string_view utf8) {
-    label_->setText(fromUtf8(utf8));
-}
-
-void ButtonCaption::setCaption(std::string_view utf8) {
-    button_->setCaption(fromUtf8(utf8));
-}
-
 FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
-      appDir_(appDir),
-      sounds_(std::make_unique<SoundPlayer>(appDir)) {
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), appDir_(appDir) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    skin_ = loadPicture(":/frame/pmain.png", QSize(271, 218));
-    icon_ = loadPicture(":/frame/imico.png", QSize(16, 16));
-    tileCursor_ = QCursor(QPixmap(":/board/tile_cursor.png"), kTileCursorHotX, kTileCursorHotY);
-    buttonCursor_ =
-        QCursor(QPixmap(":/frame/button_cursor.png"), kButtonCursorHotX, kButtonCursorHotY);
     buildControls();
-    installEventFilter(this);
-    connect(&timer1_, &ClassicTimer::timeout, this, [] { ++delayTicks; });
-    connect(&timer2_, &ClassicTimer::timeout, this, [] { countdownTick(); });
-    attachWindow(this);
+    host_ = std::make_unique<EngineHost>(
+        appDir,
+        EngineHost::Widgets{board_, timeBar_, levelNumber_, nextLevelLink_,
+                            commands_->button(Command::Pause), commands_->button(Command::Hint)},
+        this);
 }
 
-FrmMainWindow::~FrmMainWindow() {
-    closing_ = true;
-    attachWindow(nullptr);
-}
+FrmMainWindow::~FrmMainWindow() = default;
 
+// Children are made in stacking order, bottom first.
 void FrmMainWindow::buildControls() {
-    const QColor body{QRgb(kFrameBodyRgb)};
+    boardPanel_ = new QWidget(this);
+    boardPanel_->setGeometry(pxRect(60, 480, 9855, 7695));
 
-    picture2_ = new QWidget(this);
-    picture2_->setGeometry(pxRect(60, 480, 9855, 7695));
-    picture2_->installEventFilter(this);
+    board_ = new BoardView(pictures_, boardPanel_);
+    board_->move(px(120), px(360));
+    connect(board_, &BoardView::released, this, &FrmMainWindow::boardReleased);
 
-    picture1_ = new PictureBox(pictures_, QSize(640, 480), picture2_);
-    picture1_->move(px(120), px(360));
-    picture1_->setPicture(pictures_.background());
-    picture1_->Cls();
-    connect(picture1_, &PictureBox::mouseDown, this, &FrmMainWindow::boardPressed);
-    connect(picture1_, &PictureBox::mouseUp, this, &FrmMainWindow::boardReleased);
-    connect(picture1_, &PictureBox::mouseMove, this,
-            [this](Qt::MouseButtons, QPointF position) { boardMoved(position); });
+    timeBar_ = new PictureBox(pictures_, QSize(450, 10), boardPanel_);
+    timeBar_->move(px(2550), px(60));
+    timeBar_->setBackColor(QColor(QRgb(kFrameBodyRgb)).darker(160));
+    timeBar_->Cls();
 
-    picture3_ = new PictureBox(pictures_, QSize(450, 10), picture2_);
-    picture3_->move(px(2550), px(60));
-    picture3_->setBackColor(body.darker(160));
-    picture3_->Cls();
-    picture3_->installEventFilter(this);
+    levelPrefix_ = makeLabel<QLabel>(QStringLiteral("第"), pxRect(840, 0, 300, 285), boardPanel_);
+    levelNumber_ = makeLabel<QLabel>(QStringLiteral("1"), pxRect(1320, 0, 180, 285), boardPanel_);
+    levelSuffix_ = makeLabel<QLabel>(QStringLiteral("关"), pxRect(1650, 0, 300, 285), boardPanel_);
+    levelNumber_->setAlignment(Qt::AlignCenter);
 
-    label1_ = makeLabel(QStringLiteral("第"), pxRect(840, 0, 300, 285), picture2_);
-    label3Widget_ = makeLabel(QStringLiteral("1"), pxRect(1320, 0, 180, 285), picture2_);
-    label2_ = makeLabel(QStringLiteral("关"), pxRect(1650, 0, 300, 285), picture2_);
-    label3Widget_->setAlignment(Qt::AlignCenter);
-    for (QLabel* label : {label1_, label3Widget_, label2_}) {
-        label->installEventFilter(this);
-    }
+    nextLevelLink_ = makeLabel<LinkLabel>(QString::fromUtf8(kNextLevelCaption),
+                                          pxRect(9990, 570, 945, 210), this);
+    nextLevelLink_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    nextLevelLink_->hide();
+    nextLevelLink_->setEnabled(false);
+    connect(nextLevelLink_, &LinkLabel::clicked, this, &FrmMainWindow::nextLevelClicked);
 
-    label4Widget_ = makeLabel(QStringLiteral("> 下一关"), pxRect(9990, 570, 945, 210), this);
-    label4Widget_->setCursor(Qt::PointingHandCursor);
-    label4Widget_->setStyleSheet(QStringLiteral("color: #c00000;"));
-    label4Widget_->hide();
-    label4Widget_->setEnabled(false);
-    label4Widget_->installEventFilter(this);
-
-    lbBR_ = new QLabel(this);
     QFile notice(QStringLiteral(":/text/notice.txt"));
-    if (notice.open(QIODevice::ReadOnly)) {
-        lbBR_->setText(QString::fromUtf8(notice.readAll()).trimmed());
+    const bool noticeRead = notice.open(QIODevice::ReadOnly);
+    notice_ =
+        new LinkLabel(noticeRead ? QString::fromUtf8(notice.readAll()).trimmed() : QString(), this);
+    notice_->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    notice_->adjustSize();
+    connect(notice_, &LinkLabel::clicked, this, &FrmMainWindow::webSiteClicked);
+
+    frame_ = new SkinnedFrame(this, title());
+    // A left press around the board, on the time bar or on the level caption drags the window.
+    for (QWidget* source : std::initializer_list<QWidget*>{boardPanel_, timeBar_, levelPrefix_,
+                                                           levelNumber_, levelSuffix_}) {
+        frame_->addDragSource(source);
     }
-    lbBR_->setStyleSheet(QStringLiteral("color: #ffffff;"));
-    lbBR_->setCursor(Qt::PointingHandCursor);
-    lbBR_->adjustSize();
-    lbBR_->installEventFilter(this);
+    connect(frame_, &SkinnedFrame::closeClicked, this, &FrmMainWindow::closeImageClicked);
+    connect(frame_, &SkinnedFrame::minimiseClicked, this, &FrmMainWindow::minimiseImageClicked);
 
-    imBar_ = new QWidget(this);
-    imBar_->setGeometry(px(720), 0, px(Twips::kWindowWidth - 675), px(375));
-    imBar_->setMouseTracking(true);
-    imBar_->installEventFilter(this);
-
-    imMin_ = new FrameImage(loadPicture(":/frame/immin1.png", QSize(16, 16)),
-                            loadPicture(":/frame/immin2.png", QSize(16, 16)), this);
-    imClose_ = new FrameImage(loadPicture(":/frame/imclose1.png", QSize(16, 16)),
-                              loadPicture(":/frame/imclose2.png", QSize(16, 16)), this);
-    for (FrameImage* image : {imMin_, imClose_}) {
-        image->resize(px(255), px(240));
-        image->setCursor(buttonCursor_);
-    }
-    connect(imClose_, &FrameImage::clicked, this, &FrmMainWindow::closeImageClicked);
-    connect(imMin_, &FrameImage::clicked, this, &FrmMainWindow::minimiseImageClicked);
-
-    createCommandButtons();
-
-    label3_ = EngineLabel(label3Widget_);
-    label4_ = EngineLabel(label4Widget_);
-    xpButton2Caption_ = ButtonCaption(buttons_[1]);
-    xpButton5Caption_ = ButtonCaption(buttons_[4]);
+    commands_ = std::make_unique<CommandColumn>(this);
+    const auto onClick = [this](Command command, void (FrmMainWindow::*handler)()) {
+        connect(commands_->button(command), &qm::XPButton::Click, this, handler);
+    };
+    onClick(Command::Restart, &FrmMainWindow::restartClicked);
+    onClick(Command::Pause, &FrmMainWindow::pauseClicked);
+    onClick(Command::Hint, &FrmMainWindow::hintClicked);
+    onClick(Command::About, &FrmMainWindow::aboutClicked);
+    onClick(Command::WebSite, &FrmMainWindow::webSiteClicked);
+    onClick(Command::Channel, &FrmMainWindow::channelClicked);
 }
 
-// ---- the window's life ----
+// ---- the window's life: load, every resize, unload ----
 
 void FrmMainWindow::Form_Load() {
-    // The folder the window was given (the program's own), without a trailing separator.
-    while (appDir_.endsWith('/') || appDir_.endsWith('\\')) {
-        appDir_.chop(1);
-    }
     setFixedSize(px(Twips::kWindowWidth), px(Twips::kWindowHeight));
 
     const QScreen* screen =
         this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
     const QSize screenPx = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
-    savedLeft_ = (screenPx.width() * Twips::kPerPixel - Twips::kWindowWidth) / 2;
-    savedTop_ = (screenPx.height() * Twips::kPerPixel - Twips::kWindowHeight) / 2;
-    const QPoint saved = loadWindowPosition(QPoint(savedLeft_, savedTop_));
+    const QPoint centred((screenPx.width() * Twips::kPerPixel - Twips::kWindowWidth) / 2,
+                         (screenPx.height() * Twips::kPerPixel - Twips::kWindowHeight) / 2);
+    const QPoint saved = loadWindowPosition(centred);
     savedLeft_ = saved.x();
     savedTop_ = saved.y();
 
     setWindowTitle(title());
-    lbBR_->setToolTip(QStringLiteral("查看版权所有者信息"));
-    buttons_[2]->setCaption(QStringLiteral("官方网站"));
+    notice_->setToolTip(QStringLiteral("查看版权所有者信息"));
+    commands_->button(Command::WebSite)->setCaption(QStringLiteral("官方网站"));
 
     show();
 
-    picture3_->PaintPicture(Form2::Picture4, 0, 0, 450, 10);
+    timeBar_->PaintPicture(Form2::Picture4, 0, 0, 450, 10);
 
     initGameState();
     startLevel();
 }
 
 void FrmMainWindow::Form_Resize() {
-    const int w = Twips::kWindowWidth;
-    const int h = Twips::kWindowHeight;
-    lbBR_->move(width() - lbBR_->width() - px(120), height() - lbBR_->height() - px(75));
-    imBar_->resize(px(w - 675), px(375));
-    imMin_->move(px(w - 630), px(75));
-    imClose_->move(px(w - 315), px(75));
-
-    paintFrame();
-    RMe();
+    notice_->move(width() - notice_->width() - px(120), height() - notice_->height() - px(75));
+    frame_->layOut();
+    frame_->paintSkin();
+    frame_->applyRegion();
 
     if (isMinimized()) {
         return;  // a minimised window cannot be moved; the next restore brings it back
     }
-    const QScreen* screen = this->screen();
-    if (savedLeft_ < 0) {
-        savedLeft_ = 0;
-    }
-    if (savedTop_ < 0) {
-        savedTop_ = 0;
-    }
-    if (screen != nullptr) {
+    // Wholly on the screen, never above or left of it.
+    savedLeft_ = std::max(savedLeft_, 0);
+    savedTop_ = std::max(savedTop_, 0);
+    if (const QScreen* screen = this->screen(); screen != nullptr) {
         const int screenW = screen->geometry().width() * Twips::kPerPixel;
         const int screenH = screen->geometry().height() * Twips::kPerPixel;
-        if (screenW - w < savedLeft_) {
-            savedLeft_ = screenW - w;
-        }
-        if (screenH - h < savedTop_) {
-            savedTop_ = screenH - h;
-        }
+        savedLeft_ = std::min(savedLeft_, screenW - Twips::kWindowWidth);
+        savedTop_ = std::min(savedTop_, screenH - Twips::kWindowHeight);
     }
     move(px(savedLeft_), px(savedTop_));
-}
-
-void FrmMainWindow::paintFrame() {
-    const int w = Twips::kWindowWidth;
-    const int h = Twips::kWindowHeight;
-    const int pw = 4065;
-    const int ph = 3270;
-    frame_ = QImage(px(w), px(h), QImage::Format_RGB32);
-    frame_.fill(QColor(QRgb(kFrameBodyRgb)));
-    QPainter painter(&frame_);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    struct Copy {
-        QRect destination, source;
-    };
-    const Copy copies[] = {
-        {pxRect(420, 0, w, 600), pxRect(420, 0, 120, 600)},
-        {pxRect(420, h - 600, w, 600), pxRect(420, ph - 600, 120, 600)},
-        {pxRect(0, 0, 200, h), pxRect(0, 880, 200, 40)},
-        {pxRect(w - 200, 0, 200, h), pxRect(pw - 200, 880, 200, 40)},
-        {pxRect(0, 0, 450, 600), pxRect(0, 0, 450, 600)},
-        {pxRect(0, h - 600, 450, 600), pxRect(0, ph - 600, 450, 600)},
-        {pxRect(w - 1665, 0, 1665, 435), pxRect(pw - 1665, 0, 1665, 435)},
-        {pxRect(w - 1665, h - 525, 1665, 525), pxRect(pw - 1665, ph - 525, 1665, 525)},
-    };
-    for (const Copy& copy : copies) {
-        painter.drawImage(copy.destination, skin_, copy.source);
-    }
-    painter.drawImage(pxRect(100, 80, 240, 240), icon_, QRect(0, 0, 16, 16));
-
-    painter.setPen(Qt::white);
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    painter.setFont(titleFont);
-    const QFontMetrics metrics(titleFont);
-    painter.drawText(QPoint(px(420), px(100) + metrics.ascent()), title());
-    painter.end();
-    update();
-}
-
-void FrmMainWindow::RMe() {
-    setMask(windowRegion());
-}
-
-QRegion FrmMainWindow::windowRegion() const {
-    const int w = px(Twips::kWindowWidth);
-    const int h = px(Twips::kWindowHeight);
-    const auto box = [](int left, int top, int right, int bottom) {
-        return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    };
-    QRegion region(box(0, 5, w, h - 5));
-    region = region.united(QRegion(box(5, 0, w - 5, h)));
-    region = region.united(QRegion(box(-2, 0, 15, 35), QRegion::Ellipse));
-    region = region.united(QRegion(box(w - 15, 0, w + 2, 20), QRegion::Ellipse));
-    region = region.united(QRegion(box(-1, h - 20, 10, h), QRegion::Ellipse));
-    region = region.united(QRegion(box(w - 20, h - 40, w + 3, h + 4), QRegion::Ellipse));
-    return region;
 }
 
 void FrmMainWindow::Form_Unload() {
@@ -298,69 +178,7 @@ QString FrmMainWindow::aboutText() const {
                .arg(kVersionPatch);
 }
 
-// ---- engine interface ----
-
-Canvas& FrmMainWindow::Picture1() {
-    return *picture1_;
-}
-Canvas& FrmMainWindow::Picture3() {
-    return *picture3_;
-}
-
-bool FrmMainWindow::waitForEvents() {
-    if (closing_) {
-        return false;
-    }
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return !closing_;
-}
-
-void FrmMainWindow::playSound(std::string_view fileName) {
-    sounds_->play(fromUtf8(fileName));
-}
-
-void FrmMainWindow::fatalError(std::string_view utf8Message) {
-    desktop().fatal(this, fromUtf8(utf8Message));
-}
-
-int FrmMainWindow::clockSecond() {
-    return QTime::currentTime().second();
-}
-
-// ---- the board ----
-
-void FrmMainWindow::boardPressed(Qt::MouseButton, QPointF position) {
-    const auto row = static_cast<int16>(std::lround(position.y()) / 40 + 1);
-    const auto col = static_cast<int16>(std::lround(position.x()) / 40 + 1);
-    pressCell(row, col);
-}
-
-void FrmMainWindow::boardReleased(Qt::MouseButton, QPointF) {
-    if (paused == True) {
-        pauseClicked();
-    }
-    if (label4_.isVisible() && label4_.isEnabled()) {
-        nextLevelClicked();
-    }
-}
-
-void FrmMainWindow::boardMoved(QPointF position) {
-    const long row = std::lround(position.y()) / 40 + 1;
-    const long col = std::lround(position.x()) / 40 + 1;
-    if (row < 2 || row > 11 || col < 2 || col > 15) {
-        picture1_->unsetCursor();
-        customCursor_ = false;
-    } else if (board[row][col].present == 1) {
-        picture1_->setCursor(tileCursor_);
-        customCursor_ = true;
-    }
-}
-
-bool FrmMainWindow::cursorIsCustom() const {
-    return customCursor_;
-}
-
-// ---- buttons and links ----
+// ---- what the controls do ----
 
 void FrmMainWindow::restartClicked() {
     if (!desktop().askYesNo(this, QStringLiteral("Quorvane"),
@@ -368,7 +186,7 @@ void FrmMainWindow::restartClicked() {
         return;
     }
     startLevel();
-    xpButton2Caption_.setCaption("暂停");
+    commands_->button(Command::Pause)->setCaption(QString::fromUtf8(kPauseCaption));
 }
 
 void FrmMainWindow::pauseClicked() {
@@ -376,8 +194,9 @@ void FrmMainWindow::pauseClicked() {
     togglePause();
 }
 
+// The button is off while the hint runs and takes the focus back afterwards.
 void FrmMainWindow::hintClicked() {
-    qm::XPButton* hint = buttons_[4];
+    qm::XPButton* hint = commands_->button(Command::Hint);
     hint->setEnabled(false);
     useHint();
     hint->setEnabled(true);
@@ -400,7 +219,15 @@ void FrmMainWindow::nextLevelClicked() {
     startLevel();
 }
 
-// ---- the frame ----
+// A release over the board resumes a paused game and takes up the next-level offer.
+void FrmMainWindow::boardReleased() {
+    if (paused == True) {
+        pauseClicked();
+    }
+    if (!nextLevelLink_->isHidden() && nextLevelLink_->isEnabled()) {
+        nextLevelClicked();
+    }
+}
 
 void FrmMainWindow::closeImageClicked() {
     if (desktop().askYesNo(this, QStringLiteral("Quorvane"),
@@ -415,26 +242,11 @@ void FrmMainWindow::minimiseImageClicked() {
     showMinimized();
 }
 
-void FrmMainWindow::clearFrameHover() {
-    imClose_->clearHover();
-    imMin_->clearHover();
-}
-
-void FrmMainWindow::startDrag(QWidget* source, QPointF globalPosition) {
-    QWindow* handle = windowHandle();
-    if (handle != nullptr && handle->startSystemMove()) {
-        return;
-    }
-    // No window manager took the move: follow the pointer until the button comes up.
-    manualDragSource_ = source;
-    manualDragOffset_ = globalPosition.toPoint() - pos();
-}
-
 // ---- events ----
 
 void FrmMainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), frame_);
+    frame_->paint(painter);
     // The start-up measurement reads this line; nothing else is ever printed.
     static const bool traceStartup = qEnvironmentVariableIsSet("QUORVANE_TRACE_STARTUP");
     if (traceStartup && !firstFrameReported_) {
@@ -444,29 +256,19 @@ void FrmMainWindow::paintEvent(QPaintEvent*) {
     }
 }
 
-void FrmMainWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void FrmMainWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    Form_Resize();
-}
-
-void FrmMainWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+bool FrmMainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        Form_Unload();
+        host_->shutDown();
+    }
+    // A close is accepted here, and the last window closing ends the program.
+    const bool handled = QWidget::event(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Resize || type == QEvent::Show ||
+        (type == QEvent::WindowStateChange && !isMinimized())) {
         Form_Resize();
     }
-}
-
-void FrmMainWindow::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    closing_ = true;
-    timer1_.setEnabled(false);
-    timer2_.setEnabled(false);
-    event->accept();  // the last window closing ends the program
+    return handled;
 }
 
 void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
@@ -480,59 +282,6 @@ void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-bool FrmMainWindow::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    const bool dragSource = widget == this || widget == picture2_ || widget == picture3_ ||
-                            widget == label1_ || widget == label2_ || widget == label3Widget_ ||
-                            widget == imBar_;
-    switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (widget == label4Widget_ || widget == lbBR_) {
-                return false;
-            }
-            if (dragSource && mouse->button() == Qt::LeftButton) {
-                startDrag(widget, mouse->globalPosition());
-                return true;
-            }
-            break;
-        }
-        case QEvent::MouseButtonRelease: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (manualDragSource_ == widget) {
-                manualDragSource_ = nullptr;
-                return true;
-            }
-            if (mouse->button() == Qt::LeftButton &&
-                widget->rect().contains(mouse->position().toPoint())) {
-                if (widget == label4Widget_ && label4Widget_->isEnabled()) {
-                    nextLevelClicked();
-                    return true;
-                }
-                if (widget == lbBR_) {
-                    webSiteClicked();
-                    return true;
-                }
-            }
-            break;
-        }
-        case QEvent::MouseMove: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (manualDragSource_ != nullptr && manualDragSource_ == widget) {
-                move(mouse->globalPosition().toPoint() - manualDragOffset_);
-                return true;
-            }
-            if (widget == imBar_ || widget == this) {
-                clearFrameHover();
-            }
-            break;
-        }
-        default:
-            break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace quorvane::ui

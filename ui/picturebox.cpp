@@ -1,10 +1,12 @@
 #include "picturebox.h"
 
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
-#include <cstdlib>
+#include <algorithm>
 
 #include "form2.h"
+#include "widgets/olecolor.h"
+#include "widgets/raster.h"
 
 namespace quorvane::ui {
 
@@ -13,6 +15,7 @@ PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* paren
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
     image_.fill(backColor_);
 }
 
@@ -46,10 +49,8 @@ void PictureBox::PaintPicture(Form2Picture picture, int x, int y, int w, int h) 
 }
 
 void PictureBox::Line(int x1, int y1, int x2, int y2, Colour colour) {
-    const QRgb rgb =
-        qRgb(static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),
-             static_cast<int>((colour >> 16U) & 0xFFU));
-    drawLineExcludingEnd(image_, x1, y1, x2, y2, rgb);
+    // The widgets' raster line leaves out the end point in every direction, as the grid needs.
+    qm::raster::Canvas(image_).Line(QPoint(x1, y1), QPoint(x2, y2), qm::ToQRgb(colour));
     update(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                  QPoint(std::max(x1, x2), std::max(y1, y2))));
 }
@@ -57,42 +58,6 @@ void PictureBox::Line(int x1, int y1, int x2, int y2, Colour colour) {
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), image_, event->rect());
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    emit mouseDown(event->button(), event->position());
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    emit mouseUp(event->button(), event->position());
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMove(event->buttons(), event->position());
-}
-
-void drawLineExcludingEnd(QImage& image, int x1, int y1, int x2, int y2, QRgb colour) {
-    const int dx = std::abs(x2 - x1);
-    const int dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1;
-    const int sy = y1 < y2 ? 1 : -1;
-    int error = dx + dy;
-    int x = x1;
-    int y = y1;
-    while (x != x2 || y != y2) {
-        if (image.rect().contains(x, y)) {
-            image.setPixel(x, y, colour);
-        }
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
 }
 
 }  // namespace quorvane::ui

@@ -1,4 +1,5 @@
-// A picture box that keeps what is drawn on it: the board canvas and the time bar.
+// A picture box that keeps what is drawn on it: the board canvas and the time bar. The pointer's
+// events over a box stay with it and never reach the widgets behind.
 #pragma once
 
 #include <QColor>
@@ -26,16 +27,8 @@ class PictureBox : public QWidget, public Canvas {
 
     const QImage& image() const { return image_; }
 
-  signals:
-    void mouseDown(Qt::MouseButton button, QPointF position);
-    void mouseUp(Qt::MouseButton button, QPointF position);
-    void mouseMove(Qt::MouseButtons buttons, QPointF position);
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     const Form2Pictures& pictures_;
@@ -43,9 +36,5 @@ class PictureBox : public QWidget, public Canvas {
     QImage picture_;
     QColor backColor_ = Qt::black;
 };
-
-// Draws a line from (x1, y1) towards (x2, y2) and leaves out the end point, pixel for pixel as
-// the classic line routine does, whatever the direction.
-void drawLineExcludingEnd(QImage& image, int x1, int y1, int x2, int y2, QRgb colour);
 
 }  // namespace quorvane::ui

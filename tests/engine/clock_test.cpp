@@ -15,8 +15,8 @@ class Clock : public EngineTest {
 TEST_F(Clock, EachTickShortensTheBarByOneUnit) {
     window.tickTimer2();
     EXPECT_EQ(timeLeft, 149);
-    EXPECT_EQ(window.picture3.clsCount, 1);
-    EXPECT_EQ(window.picture3.paints, (std::vector<Paint>{{Form2::Picture4, -3, 0, 450, 10}}));
+    EXPECT_EQ(window.timeBar.clsCount, 1);
+    EXPECT_EQ(window.timeBar.paints, (std::vector<Paint>{{Form2::Picture4, -3, 0, 450, 10}}));
 }
 
 TEST_F(Clock, TheLastUnitLeavesOnePixelAndTheNextTickEndsTheLevel) {
@@ -25,19 +25,19 @@ TEST_F(Clock, TheLastUnitLeavesOnePixelAndTheNextTickEndsTheLevel) {
     }
     EXPECT_EQ(timeLeft, 0);
     EXPECT_EQ(playing, True);
-    EXPECT_EQ(window.picture3.paints, (std::vector<Paint>{{Form2::Picture4, -449, 0, 450, 10}}));
+    EXPECT_EQ(window.timeBar.paints, (std::vector<Paint>{{Form2::Picture4, -449, 0, 450, 10}}));
     EXPECT_TRUE(window.sounds.empty());
 
     window.tickTimer2();  // the 151st
     EXPECT_EQ(playing, False);
     EXPECT_EQ(levelOver, True);
-    EXPECT_FALSE(window.timer2.enabled);
-    EXPECT_TRUE(window.picture3.paints.empty());
-    EXPECT_EQ(window.picture1.paints,
+    EXPECT_FALSE(window.countdown.enabled);
+    EXPECT_TRUE(window.timeBar.paints.empty());
+    EXPECT_EQ(window.boardCanvas.paints,
               (std::vector<Paint>{{Form2::Picture5(0), 140, 220, 360, 40}}));
-    EXPECT_EQ(window.label4.caption, "继续游戏");
-    EXPECT_TRUE(window.label4.visible);
-    EXPECT_TRUE(window.label4.enabled);
+    EXPECT_EQ(window.nextLevelLink.caption, "继续游戏");
+    EXPECT_TRUE(window.nextLevelLink.visible);
+    EXPECT_TRUE(window.nextLevelLink.enabled);
     EXPECT_EQ(window.sounds, std::vector<std::string>{"\\gameover.wav"});
     EXPECT_EQ(level, 1);
 
@@ -50,7 +50,7 @@ TEST_F(Clock, TheLastUnitLeavesOnePixelAndTheNextTickEndsTheLevel) {
     startLevel();
     EXPECT_EQ(level, 1);
     EXPECT_EQ(playing, True);
-    EXPECT_FALSE(window.label4.visible);
+    EXPECT_FALSE(window.nextLevelLink.visible);
 }
 
 class LastPair : public EngineTest {
@@ -70,15 +70,15 @@ TEST_F(LastPair, TheSeventiethPairClearsTheLevel) {
     EXPECT_EQ(tilesOnBoard(), 0);
     EXPECT_EQ(playing, False);
     EXPECT_EQ(levelOver, True);
-    EXPECT_FALSE(window.timer2.enabled);
+    EXPECT_FALSE(window.countdown.enabled);
     // The banner comes after the board was repainted empty; the bar keeps its last state.
-    EXPECT_EQ(window.picture1.paints,
+    EXPECT_EQ(window.boardCanvas.paints,
               (std::vector<Paint>{{Form2::Picture5(1), 140, 220, 360, 40}}));
-    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
+    EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
     EXPECT_EQ(level, 4);
-    EXPECT_EQ(window.label4.caption, "> 下一关");
-    EXPECT_TRUE(window.label4.visible);
-    EXPECT_TRUE(window.label4.enabled);
+    EXPECT_EQ(window.nextLevelLink.caption, "> 下一关");
+    EXPECT_TRUE(window.nextLevelLink.visible);
+    EXPECT_TRUE(window.nextLevelLink.enabled);
     EXPECT_EQ(window.sounds, (std::vector<std::string>{"\\hit.wav", "\\and.wav", "\\gamewin.wav"}));
 }
 
@@ -87,34 +87,35 @@ TEST_F(LastPair, LevelTwelveStaysTwelve) {
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(level, 12);
     startLevel();
-    EXPECT_EQ(window.label3.caption, "12");
-    EXPECT_EQ(window.timer2.intervalMs, 100);
+    EXPECT_EQ(window.levelLabel.caption, "12");
+    EXPECT_EQ(window.countdown.intervalMs, 100);
 }
 
 class Pause : public Clock {};
 
 TEST_F(Pause, PauseHidesTheBoardAndResumeRepaintsItAsItWas) {
-    const std::vector<Paint> dealt = window.picture1.paints;
+    const std::vector<Paint> dealt = window.boardCanvas.paints;
     window.tickTimer2();
     togglePause();
     EXPECT_EQ(paused, True);
-    EXPECT_EQ(window.xpButton2.caption, "开始");
-    EXPECT_FALSE(window.timer2.enabled);
-    EXPECT_EQ(window.picture1.paints, (std::vector<Paint>{{Form2::Picture3, 224, 168, 192, 144}}));
+    EXPECT_EQ(window.pauseButton.caption, "开始");
+    EXPECT_FALSE(window.countdown.enabled);
+    EXPECT_EQ(window.boardCanvas.paints,
+              (std::vector<Paint>{{Form2::Picture3, 224, 168, 192, 144}}));
     window.tickTimer2();  // the countdown is stopped
     EXPECT_EQ(timeLeft, 149);
     EXPECT_FALSE(pressCell(5, 5));
     useHint();
     EXPECT_EQ(hintsLeft, 10);
 
-    window.picture3.reset();
+    window.timeBar.reset();
     togglePause();
     EXPECT_EQ(paused, False);
-    EXPECT_EQ(window.xpButton2.caption, "暂停");
-    EXPECT_TRUE(window.timer2.enabled);
-    EXPECT_EQ(window.picture1.paints, dealt);
-    EXPECT_EQ(window.picture1.lines.size(), 28U);
-    EXPECT_TRUE(window.picture3.paints.empty());  // the bar is left as it was
+    EXPECT_EQ(window.pauseButton.caption, "暂停");
+    EXPECT_TRUE(window.countdown.enabled);
+    EXPECT_EQ(window.boardCanvas.paints, dealt);
+    EXPECT_EQ(window.boardCanvas.lines.size(), 28U);
+    EXPECT_TRUE(window.timeBar.paints.empty());  // the bar is left as it was
     EXPECT_EQ(timeLeft, 149);
     window.tickTimer2();
     EXPECT_EQ(timeLeft, 148);
@@ -125,7 +126,7 @@ TEST_F(Pause, ARestartWhilePausedRunsTheClockButKeepsPressesBlocked) {
     startLevel();
     EXPECT_EQ(paused, True);
     EXPECT_EQ(playing, True);
-    EXPECT_TRUE(window.timer2.enabled);
+    EXPECT_TRUE(window.countdown.enabled);
     window.tickTimer2();
     EXPECT_EQ(timeLeft, 149);
     EXPECT_FALSE(pressCell(5, 5));
@@ -134,16 +135,16 @@ TEST_F(Pause, ARestartWhilePausedRunsTheClockButKeepsPressesBlocked) {
 
     togglePause();
     EXPECT_EQ(paused, False);
-    EXPECT_EQ(window.picture1.paints.size(), 140U);
+    EXPECT_EQ(window.boardCanvas.paints.size(), 140U);
     EXPECT_TRUE(pressCell(5, 5));
 }
 
 TEST_F(Pause, PressingTheSameTileTwicePlaysOneClickAndSearchesOnce) {
     ASSERT_TRUE(pressCell(6, 6));
-    const auto checksBefore = window.picture1.paints.size();
+    const auto checksBefore = window.boardCanvas.paints.size();
     ASSERT_TRUE(pressCell(6, 6));
     EXPECT_EQ(window.sounds, std::vector<std::string>{"\\hit.wav"});
-    EXPECT_EQ(window.picture1.paints.size(), checksBefore);  // only the grid again
+    EXPECT_EQ(window.boardCanvas.paints.size(), checksBefore);  // only the grid again
     EXPECT_EQ((Pos{pickRow, pickCol}), (Pos{6, 6}));
     EXPECT_EQ((Pos{prevPickRow, prevPickCol}), (Pos{6, 6}));
 }

@@ -21,8 +21,7 @@ TEST_F(Dealing, EveryDealFillsThePlayingFieldWithTwentySixesAndFiveFours) {
         startLevel();
         for (int r = 1; r <= kRows; ++r) {
             for (int c = 1; c <= kCols; ++c) {
-                const bool inner = r >= 2 && r <= 11 && c >= 2 && c <= 15;
-                ASSERT_EQ(board[r][c].present, inner ? 1 : 0) << r << "," << c;
+                ASSERT_EQ(board[r][c].present, isPlayingCell(r, c) ? 1 : 0) << r << "," << c;
             }
         }
         auto counts = tilesPerKind();
@@ -106,41 +105,41 @@ TEST_F(Dealing, TheStartUpGeneratorStaysInTheUnitIntervalAndRepeatsEveryRun) {
 TEST_F(Dealing, StartLevelShowsTheLevelAndPaintsEveryTileWithTheGrid) {
     level = 11;
     startLevel();
-    EXPECT_EQ(window.label3.caption, "11");
-    EXPECT_EQ(window.timer2.intervalMs, 200);
-    EXPECT_TRUE(window.timer2.enabled);
+    EXPECT_EQ(window.levelLabel.caption, "11");
+    EXPECT_EQ(window.countdown.intervalMs, 200);
+    EXPECT_TRUE(window.countdown.enabled);
     EXPECT_EQ(hintsLeft, 0);
-    EXPECT_EQ(window.xpButton5.caption, "求助 0");
-    EXPECT_FALSE(window.label4.visible);
-    EXPECT_FALSE(window.label4.enabled);
+    EXPECT_EQ(window.hintButton.caption, "求助 0");
+    EXPECT_FALSE(window.nextLevelLink.visible);
+    EXPECT_FALSE(window.nextLevelLink.enabled);
     EXPECT_EQ(playing, True);
     EXPECT_EQ(levelOver, False);
     EXPECT_EQ(timeLeft, 150);
-    ASSERT_EQ(window.picture1.paints.size(), 140U);
-    const Paint& first = window.picture1.paints.front();
+    ASSERT_EQ(window.boardCanvas.paints.size(), 140U);
+    const Paint& first = window.boardCanvas.paints.front();
     EXPECT_EQ(first.picture, Form2::Picture1(board[2][2].kind - 1));
     EXPECT_EQ((Paint{first.picture, 40, 40, 40, 40}), first);
-    ASSERT_EQ(window.picture1.lines.size(), 28U);
-    EXPECT_EQ(window.picture1.lines[0].x1, 40);
-    EXPECT_EQ(window.picture1.lines[11].y1, 480);
-    EXPECT_EQ(window.picture1.lines[27].x1, 640);
-    ASSERT_EQ(window.picture3.paints.size(), 1U);
-    EXPECT_EQ(window.picture3.paints[0], (Paint{Form2::Picture4, 0, 0, 450, 10}));
+    ASSERT_EQ(window.boardCanvas.lines.size(), 28U);
+    EXPECT_EQ(window.boardCanvas.lines[0].x1, 40);
+    EXPECT_EQ(window.boardCanvas.lines[11].y1, 480);
+    EXPECT_EQ(window.boardCanvas.lines[27].x1, 640);
+    ASSERT_EQ(window.timeBar.paints.size(), 1U);
+    EXPECT_EQ(window.timeBar.paints[0], (Paint{Form2::Picture4, 0, 0, 450, 10}));
 
     level = 1;
     startLevel();
-    EXPECT_EQ(window.xpButton5.caption, "求助 10");
-    EXPECT_EQ(window.timer2.intervalMs, 2500);
+    EXPECT_EQ(window.hintButton.caption, "求助 10");
+    EXPECT_EQ(window.countdown.intervalMs, 2500);
 }
 
 TEST_F(Dealing, ShowLevelOutsideOneToTwelveOnlyRewritesTheHintCaption) {
     level = 3;
     showLevel(3);
     showLevel(13);
-    EXPECT_EQ(window.label3.caption, "3");
-    EXPECT_EQ(window.timer2.intervalMs, 1750);
+    EXPECT_EQ(window.levelLabel.caption, "3");
+    EXPECT_EQ(window.countdown.intervalMs, 1750);
     EXPECT_EQ(hintsLeft, 8);
-    EXPECT_EQ(window.xpButton5.caption, "求助 8");
+    EXPECT_EQ(window.hintButton.caption, "求助 8");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "fake_window.h"
 
 #include "engine/clock.h"
-#include "engine/search.h"
 #include "engine/state.h"
 
 namespace quorvane::testing {
@@ -25,10 +24,10 @@ void FakeCanvas::reset() {
 }
 
 FakeWindow::FakeWindow() {
-    attachWindow(this);
+    attachWindow(&controls, this);
 }
 FakeWindow::~FakeWindow() {
-    attachWindow(nullptr);
+    attachWindow(nullptr, nullptr);
 }
 
 bool FakeWindow::waitForEvents() {
@@ -39,7 +38,7 @@ bool FakeWindow::waitForEvents() {
     if (duringHold) {
         duringHold(waits);
     }
-    if (timer1.enabled) {
+    if (holdTimer.enabled) {
         ++delayTicks;
     }
     return true;
@@ -55,43 +54,9 @@ float FakeWindow::rnd() {
 }
 
 void FakeWindow::tickTimer2() {
-    if (timer2.enabled) {
+    if (countdown.enabled) {
         countdownTick();
     }
-}
-
-void setBoard(const std::vector<std::string>& rows) {
-    for (int r = 1; r <= kRows; ++r) {
-        for (int c = 1; c <= kCols; ++c) {
-            const std::string& line = r - 1 < static_cast<int>(rows.size()) ? rows[r - 1] : "";
-            const char ch = c - 1 < static_cast<int>(line.size()) ? line[c - 1] : '.';
-            Cell& cell = board[r][c];
-            cell.x = static_cast<int16>(c * 40);
-            cell.y = static_cast<int16>(r * 40);
-            cell.present = ch == '.' ? 0 : 1;
-            cell.kind = ch == '.' ? 0 : static_cast<int16>(ch - 'A' + 1);
-        }
-    }
-}
-
-std::vector<int> tilesPerKind() {
-    std::vector<int> counts(kKinds + 1, 0);
-    for (int r = 1; r <= kRows; ++r) {
-        for (int c = 1; c <= kCols; ++c) {
-            if (board[r][c].present == 1) {
-                ++counts[board[r][c].kind];
-            }
-        }
-    }
-    return counts;
-}
-
-int tilesOnBoard() {
-    int n = 0;
-    for (int count : tilesPerKind()) {
-        n += count;
-    }
-    return n;
 }
 
 }  // namespace quorvane::testing

@@ -31,7 +31,7 @@ class EmptiedCell : public EngineTest {
         EXPECT_EQ(board[10][15].present, 1);
         EXPECT_EQ(pairsRemoved, 7);
         EXPECT_EQ(window.sounds, std::vector<std::string>{"\\hit.wav"});
-        expectConsistent();
+        expectConsistentGame();
         window.randomValues.clear();
         playOut(3);
         EXPECT_EQ(pairsRemoved, 70);
@@ -42,7 +42,7 @@ class EmptiedCell : public EngineTest {
 
 TEST_F(EmptiedCell, APressAfterAReshuffleNeverLinksToAnEmptiedPick) {
     ASSERT_TRUE(pressCell(11, 15));  // dead board: reshuffled before this press's search
-    EXPECT_EQ(window.picture1.clsCount, 1);
+    EXPECT_EQ(window.boardCanvas.clsCount, 1);
     EXPECT_EQ(pairsRemoved, 7);
     pressNextToTheEmptiedPick();
 }
@@ -50,7 +50,7 @@ TEST_F(EmptiedCell, APressAfterAReshuffleNeverLinksToAnEmptiedPick) {
 TEST_F(EmptiedCell, APressAfterAHintThatReshuffledNeverLinksToAnEmptiedPick) {
     useHint();  // nothing links: costs a hint, reshuffles, leaves the pick on (11, 15)
     EXPECT_EQ(hintsLeft, 2);
-    EXPECT_EQ(window.picture1.clsCount, 1);
+    EXPECT_EQ(window.boardCanvas.clsCount, 1);
     pressNextToTheEmptiedPick();
 }
 
@@ -61,13 +61,18 @@ class LinkHold : public EngineTest {
         setBoard({"", "", "", "", "....AA", "", "", "", "..CC"});
         setPick(5, 6);
     }
+
+    // A level dealt while a link was held keeps all its tiles: the held pair is not taken.
+    void expectTheNewDealWhole() {
+        EXPECT_EQ(tilesOnBoard(), 140);
+        EXPECT_EQ(pairsRemoved, 0);
+        EXPECT_EQ(timeLeft, 150);
+        expectConsistentGame();
+    }
 };
 
 TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
-    window.duringHold = [](int wait) {
-        if (wait != 1) {
-            return;
-        }
+    onFirstWait([] {
         EXPECT_FALSE(pressCell(9, 3));
         useHint();
         EXPECT_EQ(hintsLeft, 3);
@@ -75,7 +80,7 @@ TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
         EXPECT_EQ(timeLeft, 149);
         togglePause();
         EXPECT_EQ(paused, True);
-    };
+    });
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(board[5][5].present, 0);
     EXPECT_EQ(board[9][3].present, 1);
@@ -86,76 +91,57 @@ TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
     EXPECT_FALSE(holdingLink);
     // The removal carried on: the board is painted again over the pause banner.
     EXPECT_EQ(paused, True);
-    EXPECT_EQ(window.picture1.paints.size(), 2U);
+    EXPECT_EQ(window.boardCanvas.paints.size(), 2U);
 }
 
 TEST_F(LinkHold, ALevelDealtDuringTheHoldKeepsAllItsTiles) {
     std::size_t barPaintsAfterDeal = 0;
-    window.duringHold = [this, &barPaintsAfterDeal](int wait) {
-        if (wait == 1) {
-            startLevel();  // the restart button
-            barPaintsAfterDeal = window.picture3.paints.size();
-        }
-    };
+    onFirstWait([this, &barPaintsAfterDeal] {
+        startLevel();  // the restart button
+        barPaintsAfterDeal = window.timeBar.paints.size();
+    });
     ASSERT_TRUE(pressCell(5, 5));
-    EXPECT_EQ(tilesOnBoard(), 140);
-    EXPECT_EQ(pairsRemoved, 0);
-    EXPECT_EQ(timeLeft, 150);
-    EXPECT_EQ(window.picture3.paints.size(), barPaintsAfterDeal);
-    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
+    expectTheNewDealWhole();
+    EXPECT_EQ(window.timeBar.paints.size(), barPaintsAfterDeal);
+    EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
     EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
               (std::array<int, 4>{1, 1, 1, 1}));
-    EXPECT_FALSE(window.timer1.enabled);
-    expectConsistent();
+    EXPECT_FALSE(window.holdTimer.enabled);
 }
 
 TEST_F(LinkHold, ALevelDealtAfterATimeOutDuringTheHoldKeepsAllItsTiles) {
     timeLeft = 0;
-    window.duringHold = [this](int wait) {
-        if (wait == 1) {
-            window.tickTimer2();
-            ASSERT_EQ(levelOver, True);
-            startLevel();  // the next-level link offered after the time-out
-        }
-    };
+    onFirstWait([this] {
+        window.tickTimer2();
+        ASSERT_EQ(levelOver, True);
+        startLevel();  // the next-level link offered after the time-out
+    });
     ASSERT_TRUE(pressCell(5, 5));
-    EXPECT_EQ(tilesOnBoard(), 140);
-    EXPECT_EQ(pairsRemoved, 0);
-    EXPECT_EQ(timeLeft, 150);
+    expectTheNewDealWhole();
     EXPECT_EQ(playing, True);
-    expectConsistent();
 }
 
 TEST_F(LinkHold, AHintWhoseLevelIsDealtAgainCostsTheNewLevelNothing) {
     level = 2;
-    window.duringHold = [](int wait) {
-        if (wait == 1) {
-            startLevel();
-        }
-    };
+    onFirstWait([] { startLevel(); });
     useHint();
     EXPECT_EQ(hintsLeft, 9);
-    EXPECT_EQ(window.xpButton5.caption, "求助 9");
-    EXPECT_EQ(tilesOnBoard(), 140);
-    expectConsistent();
+    EXPECT_EQ(window.hintButton.caption, "求助 9");
+    expectTheNewDealWhole();
 }
 
 TEST_F(LinkHold, ATimeOutDuringTheHoldStillTakesThePairOverTheBanner) {
     timeLeft = 0;
-    window.duringHold = [this](int wait) {
-        if (wait == 1) {
-            window.tickTimer2();
-        }
-    };
+    onFirstWait([this] { window.tickTimer2(); });
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(levelOver, True);
     EXPECT_EQ(board[5][5].present, 0);
     EXPECT_EQ(pairsRemoved, 1);
     EXPECT_EQ(timeLeft, 1);
-    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 3 - 450, 0, 450, 10}));
-    EXPECT_EQ(window.picture1.paints.size(), 2U);  // the two C tiles, no banner
-    EXPECT_EQ(window.label4.caption, "继续游戏");
-    EXPECT_TRUE(window.label4.visible);
+    EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 3 - 450, 0, 450, 10}));
+    EXPECT_EQ(window.boardCanvas.paints.size(), 2U);  // the two C tiles, no banner
+    EXPECT_EQ(window.nextLevelLink.caption, "继续游戏");
+    EXPECT_TRUE(window.nextLevelLink.visible);
 }
 
 TEST_F(LinkHold, AWindowGoingAwayDropsTheRemoval) {

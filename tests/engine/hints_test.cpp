@@ -11,7 +11,7 @@ TEST_F(Hints, AHintRemovesTheFirstLinkablePairInScanOrder) {
     setBoard({"", ".C", "...A....A", "", "...A", "", "", ".......BB"});
     recordHolds();
     timeLeft = 100;
-    window.xpButton5.caption.clear();
+    window.hintButton.caption.clear();
     useHint();
     ASSERT_FALSE(heldPath.empty());
     EXPECT_EQ((Pos{heldPath[0].row, heldPath[0].col}), (Pos{3, 4}));
@@ -21,7 +21,7 @@ TEST_F(Hints, AHintRemovesTheFirstLinkablePairInScanOrder) {
     EXPECT_EQ(pairsRemoved, 1);
     EXPECT_EQ(timeLeft, 101);
     EXPECT_EQ(hintsLeft, 2);
-    EXPECT_EQ(window.xpButton5.caption, "求助 2");
+    EXPECT_EQ(window.hintButton.caption, "求助 2");
     EXPECT_EQ(window.sounds, std::vector<std::string>{"\\and.wav"});
     EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
               (std::array<int, 4>{1, 1, 1, 1}));
@@ -32,14 +32,14 @@ TEST_F(Hints, AHintRemovesTheFirstLinkablePairInScanOrder) {
 TEST_F(Hints, AHintDoesNothingWithoutHintsWhilePausedOrAfterTheEnd) {
     setBoard({"", "", "...AA"});
     const auto tryHint = [this] {
-        window.xpButton5.caption = "unchanged";
-        window.picture1.reset();
+        window.hintButton.caption = "unchanged";
+        window.boardCanvas.reset();
         const int16 hintsBefore = hintsLeft;
         useHint();
         EXPECT_EQ(board[3][4].present, 1);
         EXPECT_EQ(hintsLeft, hintsBefore);
-        EXPECT_EQ(window.xpButton5.caption, "unchanged");
-        EXPECT_TRUE(window.picture1.paints.empty());
+        EXPECT_EQ(window.hintButton.caption, "unchanged");
+        EXPECT_TRUE(window.boardCanvas.paints.empty());
         EXPECT_TRUE(window.sounds.empty());
     };
     hintsLeft = 0;
@@ -87,11 +87,11 @@ TEST_F(Hints, TheDeadBoardCheckReshufflesKeepingTheKindsAndThePicks) {
         previous = board[p.row][p.col].kind;
     }
     // Repainted: cleared, every tile in its new cell, the grid.
-    EXPECT_EQ(window.picture1.clsCount, 1);
-    ASSERT_EQ(window.picture1.paints.size(), 140U);
-    EXPECT_EQ(window.picture1.paints[0],
+    EXPECT_EQ(window.boardCanvas.clsCount, 1);
+    ASSERT_EQ(window.boardCanvas.paints.size(), 140U);
+    EXPECT_EQ(window.boardCanvas.paints[0],
               (Paint{Form2::Picture1(board[2][2].kind - 1), 40, 40, 40, 40}));
-    EXPECT_EQ(window.picture1.lines.size(), 28U);
+    EXPECT_EQ(window.boardCanvas.lines.size(), 28U);
 }
 
 TEST_F(Hints, TheDeadBoardCheckLeavesALiveBoardAlone) {
@@ -106,7 +106,7 @@ TEST_F(Hints, TheDeadBoardCheckLeavesALiveBoardAlone) {
     EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
               (std::array<int, 4>{3, 4, 7, 7}));
     EXPECT_EQ(removeOnLink, True);
-    EXPECT_EQ(window.picture1.clsCount, 0);
+    EXPECT_EQ(window.boardCanvas.clsCount, 0);
 }
 
 TEST_F(Hints, AHintOnADeadBoardStillCostsAHintAndReshuffles) {
@@ -115,12 +115,12 @@ TEST_F(Hints, AHintOnADeadBoardStillCostsAHintAndReshuffles) {
     window.randomValues = {0.0F};
     useHint();
     EXPECT_EQ(hintsLeft, 2);
-    EXPECT_EQ(window.xpButton5.caption, "求助 2");
+    EXPECT_EQ(window.hintButton.caption, "求助 2");
     EXPECT_EQ(pairsRemoved, 0);
     EXPECT_TRUE(window.sounds.empty());
     EXPECT_EQ(tilesPerKind(), before);
     EXPECT_EQ(board[2][3].kind, 1);  // reshuffled: lowest kind first from cell number 2
-    EXPECT_EQ(window.picture1.clsCount, 1);
+    EXPECT_EQ(window.boardCanvas.clsCount, 1);
     // The picks stay where the scan left them: the pick on the last tile it looked at, the
     // previous pick on the last partner it probed, in the bottom rows of the old layout.
     EXPECT_EQ((Pos{pickRow, pickCol}), (Pos{11, 15}));
@@ -131,9 +131,9 @@ TEST_F(Hints, APressOnADeadBoardReshufflesBeforeItsOwnSearch) {
     setDeadFullBoard();
     const auto before = tilesPerKind();
     setPick(2, 2);
-    window.picture1.reset();
+    window.boardCanvas.reset();
     ASSERT_TRUE(pressCell(6, 7));
-    EXPECT_EQ(window.picture1.clsCount, 1);
+    EXPECT_EQ(window.boardCanvas.clsCount, 1);
     EXPECT_EQ(tilesOnBoard() + 2 * pairsRemoved, 140);
     auto after = tilesPerKind();
     if (pairsRemoved == 1) {
@@ -152,11 +152,11 @@ TEST_F(Hints, AHintThatClearsTheLevelLeavesTheBoardRepaintedEmpty) {
     EXPECT_EQ(playing, False);
     EXPECT_EQ(level, 5);
     EXPECT_EQ(hintsLeft, 2);
-    EXPECT_EQ(window.label4.caption, "> 下一关");
-    EXPECT_TRUE(window.label4.visible);
+    EXPECT_EQ(window.nextLevelLink.caption, "> 下一关");
+    EXPECT_TRUE(window.nextLevelLink.visible);
     // The dead-board check found no tile and repainted the empty board over the banner.
-    EXPECT_TRUE(window.picture1.paints.empty());
-    EXPECT_EQ(window.picture1.lines.size(), 28U);
+    EXPECT_TRUE(window.boardCanvas.paints.empty());
+    EXPECT_EQ(window.boardCanvas.lines.size(), 28U);
 }
 
 }  // namespace

@@ -9,6 +9,15 @@ class LinkDisplay : public EngineTest {
         EngineTest::SetUp();
         recordHolds();
     }
+
+    // Lays the board, makes `pick` the latest pick, presses `press` and returns the link pieces
+    // drawn while the link was held.
+    std::vector<Paint> piecesOfLink(const std::vector<std::string>& rows, Pos pick, Pos press) {
+        setBoard(rows);
+        setPick(pick.row, pick.col);
+        EXPECT_TRUE(pressCell(static_cast<int16>(press.row), static_cast<int16>(press.col)));
+        return heldPieces;
+    }
 };
 
 Paint piece(int image, int x, int y, int w, int h) {
@@ -16,21 +25,15 @@ Paint piece(int image, int x, int y, int w, int h) {
 }
 
 TEST_F(LinkDisplay, NeighboursShowOneBarFromCentreToCentre) {
-    setBoard({"", "", "", "", "....AA", "", "", "", "..BB"});
-    setPick(5, 6);
-    ASSERT_TRUE(pressCell(5, 5));
     // Exit half and end piece on the pick (the end piece twice: it is the first and the last
     // entry), entry half on the previous pick.
-    EXPECT_EQ(heldPieces,
+    EXPECT_EQ(piecesOfLink({"", "", "", "", "....AA", "", "", "", "..BB"}, {5, 6}, {5, 5}),
               (std::vector<Paint>{piece(0, 175, 175, 25, 10), piece(0, 180, 175, 25, 10),
                                   piece(0, 180, 175, 25, 10), piece(1, 200, 175, 25, 10)}));
 }
 
 TEST_F(LinkDisplay, AStraightLinkShowsAFullBarInEveryCellBetween) {
-    setBoard({"", "", "", "", "....A...A", "", "", "", "..BB"});
-    setPick(5, 9);
-    ASSERT_TRUE(pressCell(5, 5));
-    EXPECT_EQ(heldPieces,
+    EXPECT_EQ(piecesOfLink({"", "", "", "", "....A...A", "", "", "", "..BB"}, {5, 9}, {5, 5}),
               (std::vector<Paint>{piece(0, 175, 175, 25, 10), piece(3, 200, 175, 40, 10),
                                   piece(0, 215, 175, 25, 10), piece(3, 240, 175, 40, 10),
                                   piece(0, 255, 175, 25, 10), piece(3, 280, 175, 40, 10),
@@ -39,10 +42,8 @@ TEST_F(LinkDisplay, AStraightLinkShowsAFullBarInEveryCellBetween) {
 }
 
 TEST_F(LinkDisplay, AVerticalStraightLinkUsesTheUprightPieces) {
-    setBoard({"", "", "", "....AC", "", "....A", "", "", "..BB"});  // C: not to the right first
-    setPick(6, 5);
-    ASSERT_TRUE(pressCell(4, 5));
-    EXPECT_EQ(heldPieces,
+    // The C right of the pressed A turns the search downwards first.
+    EXPECT_EQ(piecesOfLink({"", "", "", "....AC", "", "....A", "", "", "..BB"}, {6, 5}, {4, 5}),
               (std::vector<Paint>{piece(1, 175, 135, 10, 25), piece(2, 175, 160, 10, 40),
                                   piece(1, 175, 175, 10, 25), piece(1, 175, 140, 10, 25),
                                   piece(1, 175, 180, 10, 25), piece(0, 175, 200, 10, 25)}));
@@ -50,10 +51,7 @@ TEST_F(LinkDisplay, AVerticalStraightLinkUsesTheUprightPieces) {
 
 TEST_F(LinkDisplay, AOneBendLinkShowsAnLInTheCornerCell) {
     // Right, right, then down into (6, 7) from its top.
-    setBoard({"", "", "", "", "....A", "......A", "", "", "..BB"});
-    setPick(6, 7);
-    ASSERT_TRUE(pressCell(5, 5));
-    EXPECT_EQ(heldPieces,
+    EXPECT_EQ(piecesOfLink({"", "", "", "", "....A", "......A", "", "", "..BB"}, {6, 7}, {5, 5}),
               (std::vector<Paint>{piece(0, 175, 175, 25, 10), piece(3, 200, 175, 40, 10),
                                   piece(0, 215, 175, 25, 10), piece(1, 240, 175, 25, 10),
                                   piece(1, 255, 175, 10, 25), piece(0, 180, 175, 25, 10),
@@ -61,10 +59,7 @@ TEST_F(LinkDisplay, AOneBendLinkShowsAnLInTheCornerCell) {
 }
 
 TEST_F(LinkDisplay, ATwoBendLinkThroughTheRingIsDrawnInTheRingCells) {
-    setBoard({"", ".CAEFAGHIJKLMNO", ".QRSTUVWXYQRSTU"});
-    setPick(2, 3);
-    ASSERT_TRUE(pressCell(2, 6));
-    EXPECT_EQ(heldPieces,
+    EXPECT_EQ(piecesOfLink({"", ".CAEFAGHIJKLMNO", ".QRSTUVWXYQRSTU"}, {2, 3}, {2, 6}),
               (std::vector<Paint>{
                   piece(1, 215, 40, 10, 25), piece(0, 215, 20, 10, 25), piece(0, 200, 15, 25, 10),
                   piece(3, 160, 15, 40, 10), piece(0, 160, 15, 25, 10), piece(3, 120, 15, 40, 10),
@@ -96,15 +91,13 @@ TEST_F(LinkDisplay, TheHoldUnhighlightsThePickRedrawsTheGridAndWaitsTwoTicks) {
     std::vector<Paint> firstPaints;
     std::size_t linesBeforePieces = 0;
     bool timerOnDuringHold = false;
-    window.duringHold = [&](int wait) {
-        if (wait == 1) {
-            firstPaints = window.picture1.paints;
-            linesBeforePieces = window.picture1.lines.size();
-            timerOnDuringHold = window.timer1.enabled;
-        }
-    };
+    onFirstWait([&] {
+        firstPaints = window.boardCanvas.paints;
+        linesBeforePieces = window.boardCanvas.lines.size();
+        timerOnDuringHold = window.holdTimer.enabled;
+    });
     setPick(5, 5);
-    window.picture1.reset();
+    window.boardCanvas.reset();
     ASSERT_TRUE(pressCell(6, 5));
     // pickCell: (5, 5) normal, (6, 5) highlighted; then the hold paints (6, 5) normal again.
     ASSERT_GE(firstPaints.size(), 3U);
@@ -114,7 +107,7 @@ TEST_F(LinkDisplay, TheHoldUnhighlightsThePickRedrawsTheGridAndWaitsTwoTicks) {
     EXPECT_EQ(firstPaints[3].picture.set, Form2Picture::Set::Picture2);
     EXPECT_EQ(linesBeforePieces, 28U);
     EXPECT_TRUE(timerOnDuringHold);
-    EXPECT_FALSE(window.timer1.enabled);
+    EXPECT_FALSE(window.holdTimer.enabled);
     EXPECT_EQ(window.waits, 2);
     EXPECT_EQ(delayTicks, 2);
 }

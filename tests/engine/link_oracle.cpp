@@ -3,6 +3,8 @@
 #include <array>
 #include <deque>
 
+#include "board_layout.h"
+
 namespace quorvane::testing {
 
 namespace {
@@ -108,18 +110,11 @@ void setDeadFullBoard() {
     // a row and 1 down a column keep neighbours apart; the rotation keeps the kinds of the two
     // edge columns from meeting again in the lower half.
     const auto h = [](int i, int c) { return static_cast<int16>((i + 2 * c) % 25 + 1); };
-    for (int r = 1; r <= kRows; ++r) {
-        for (int c = 1; c <= kCols; ++c) {
-            Cell& cell = board[r][c];
-            cell = Cell{static_cast<int16>(c * 40), static_cast<int16>(r * 40), 0, 0};
-            if (r < 2 || r > 11 || c < 2 || c > 15) {
-                continue;
-            }
-            const int rotated = (c - 2 + 7) % 14 + 2;
-            cell.present = 1;
-            cell.kind = r <= 6 ? h(r - 2, c) : h(r - 7, rotated);
-        }
-    }
+    setBoardBy([&h](Cell& cell, int r, int c) {
+        const int rotated = (c - 2 + 7) % 14 + 2;
+        cell.present = 1;
+        cell.kind = r <= 6 ? h(r - 2, c) : h(r - 7, rotated);
+    });
 }
 
 int emptyPairsKeepingDead(int pairs) {

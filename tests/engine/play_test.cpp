@@ -11,7 +11,7 @@ TEST_F(WholeLevel, EveryLevelIsPlayedToTheEndThroughPressesAndHints) {
         ASSERT_EQ(level, played);
         window.second = played * 7 % 60;
         startLevel();
-        expectConsistent();
+        expectConsistentGame();
         const int moves = playOut(static_cast<unsigned>(played));
         ASSERT_FALSE(HasFatalFailure());
         EXPECT_GE(moves, 35);
@@ -19,7 +19,7 @@ TEST_F(WholeLevel, EveryLevelIsPlayedToTheEndThroughPressesAndHints) {
         ASSERT_EQ(playing, False);
         ASSERT_EQ(pairsRemoved, 70);
         ASSERT_EQ(tilesOnBoard(), 0);
-        ASSERT_EQ(window.label4.caption, "> 下一关");
+        ASSERT_EQ(window.nextLevelLink.caption, "> 下一关");
         ASSERT_EQ(window.sounds.back(), "\\gamewin.wav");
         ASSERT_GE(timeLeft, 1);  // the clock never ran out
     }
@@ -33,7 +33,7 @@ TEST_F(WholeLevel, HintsAloneClearALevel) {
     while (levelOver != True && hints < 200) {
         useHint();
         ++hints;
-        expectConsistent();
+        expectConsistentGame();
         ASSERT_FALSE(HasFatalFailure());
     }
     EXPECT_EQ(pairsRemoved, 70);

@@ -15,7 +15,7 @@ class Removal : public EngineTest {
 
 TEST_F(Removal, APairGoesAndGivesBackOneTimeUnit) {
     timeLeft = 10;
-    window.picture3.reset();
+    window.timeBar.reset();
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(board[5][5].present, 0);
     EXPECT_EQ(board[5][6].present, 0);
@@ -23,9 +23,9 @@ TEST_F(Removal, APairGoesAndGivesBackOneTimeUnit) {
     EXPECT_EQ(board[5][6].kind, 1);
     EXPECT_EQ(pairsRemoved, 1);
     EXPECT_EQ(timeLeft, 11);
-    ASSERT_EQ(window.picture3.paints.size(), 1U);
-    EXPECT_EQ(window.picture3.paints[0], (Paint{Form2::Picture4, 3 * 11 - 450, 0, 450, 10}));
-    EXPECT_EQ(window.picture3.clsCount, 0);  // a longer bar covers the shorter one
+    ASSERT_EQ(window.timeBar.paints.size(), 1U);
+    EXPECT_EQ(window.timeBar.paints[0], (Paint{Form2::Picture4, 3 * 11 - 450, 0, 450, 10}));
+    EXPECT_EQ(window.timeBar.clsCount, 0);  // a longer bar covers the shorter one
     EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
               (std::array<int, 4>{1, 1, 1, 1}));
     EXPECT_EQ(pathTop, 1);
@@ -38,18 +38,19 @@ TEST_F(Removal, APairGoesAndGivesBackOneTimeUnit) {
 TEST_F(Removal, TheBoardIsRepaintedWithoutThePair) {
     ASSERT_TRUE(pressCell(5, 5));
     // Since the last clear: the two C tiles, then the grid (and the press's own grid after it).
-    EXPECT_EQ(window.picture1.paints, (std::vector<Paint>{{Form2::Picture1(2), 80, 320, 40, 40},
-                                                          {Form2::Picture1(2), 120, 320, 40, 40}}));
-    ASSERT_EQ(window.picture1.lines.size(), 56U);
-    EXPECT_EQ(window.picture1.lines[0].x2, 600);
-    EXPECT_EQ(window.picture1.lines[12].y2, 440);
+    EXPECT_EQ(window.boardCanvas.paints,
+              (std::vector<Paint>{{Form2::Picture1(2), 80, 320, 40, 40},
+                                  {Form2::Picture1(2), 120, 320, 40, 40}}));
+    ASSERT_EQ(window.boardCanvas.lines.size(), 56U);
+    EXPECT_EQ(window.boardCanvas.lines[0].x2, 600);
+    EXPECT_EQ(window.boardCanvas.lines[12].y2, 440);
 }
 
 TEST_F(Removal, TimeNeverRisesAboveOneHundredFifty) {
     timeLeft = 150;
     ASSERT_TRUE(pressCell(5, 5));
     EXPECT_EQ(timeLeft, 150);
-    EXPECT_EQ(window.picture3.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
+    EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 0, 0, 450, 10}));
 }
 
 TEST_F(Removal, ARemovalAtZeroTimeKeepsTheLevelGoing) {
@@ -68,7 +69,7 @@ TEST_F(Removal, AProbeOnlyReportsTheLink) {
     prevPickCol = 6;
     removeOnLink = False;
     probeFound = False;
-    window.picture1.reset();
+    window.boardCanvas.reset();
     probeLink(5, 5, kRight);
     EXPECT_EQ(probeFound, True);
     EXPECT_EQ(board[5][5].present, 1);
@@ -79,7 +80,7 @@ TEST_F(Removal, AProbeOnlyReportsTheLink) {
               (std::array<int, 4>{5, 5, 5, 6}));
     EXPECT_TRUE(searchIdle());
     EXPECT_TRUE(window.sounds.empty());
-    EXPECT_TRUE(window.picture1.paints.empty());
+    EXPECT_TRUE(window.boardCanvas.paints.empty());
     EXPECT_EQ(window.waits, 0);
 }
 
@@ -104,14 +105,19 @@ class HandedPath : public Removal {
         prevPickRow = 5;
         prevPickCol = 5;
     }
+
+    // Pairs removed, then whether a tile is still on each of the two picks.
+    static std::array<int, 3> pairState() {
+        return {pairsRemoved, board[3][3].present, board[5][5].present};
+    }
+    static constexpr std::array<int, 3> kPairTaken = {1, 0, 0};
+    static constexpr std::array<int, 3> kPairStays = {0, 1, 1};
 };
 
 TEST_F(HandedPath, TwoDirectionChangesEndingInTheTargetAreTaken) {
     handOver(
         {{3, 3, kRight, 0, 0}, {3, 4, kRight, 0, 0}, {3, 5, kDown, 1, 1}, {4, 5, kDown, 0, 1}});
-    EXPECT_EQ(pairsRemoved, 1);
-    EXPECT_EQ(board[3][3].present, 0);
-    EXPECT_EQ(board[5][5].present, 0);
+    EXPECT_EQ(pairState(), kPairTaken);
 }
 
 TEST_F(HandedPath, ThreeDirectionChangesAreTurnedDown) {
@@ -121,9 +127,7 @@ TEST_F(HandedPath, ThreeDirectionChangesAreTurnedDown) {
               {3, 6, kDown, 0, 0},
               {4, 6, kLeft, 0, 0},
               {4, 5, kDown, 1, 3}});
-    EXPECT_EQ(pairsRemoved, 0);
-    EXPECT_EQ(board[3][3].present, 1);
-    EXPECT_EQ(board[5][5].present, 1);
+    EXPECT_EQ(pairState(), kPairStays);
     EXPECT_EQ(window.waits, 0);
     EXPECT_TRUE(searchIdle());
     EXPECT_EQ(pathTop, 1);
@@ -132,9 +136,7 @@ TEST_F(HandedPath, ThreeDirectionChangesAreTurnedDown) {
 TEST_F(HandedPath, ALastStepThatMissesThePicksCountsAsAnotherBend) {
     handOver(
         {{3, 3, kRight, 0, 0}, {3, 4, kRight, 0, 0}, {3, 5, kDown, 1, 1}, {4, 5, kRight, 0, 1}});
-    EXPECT_EQ(pairsRemoved, 0);
-    EXPECT_EQ(board[3][3].present, 1);
-    EXPECT_EQ(board[5][5].present, 1);
+    EXPECT_EQ(pairState(), kPairStays);
 }
 
 }  // namespace

@@ -26,17 +26,10 @@ std::string boardText() {
 void setRandomBoard(std::mt19937& rng, int kinds, double emptyShare) {
     std::uniform_real_distribution<double> share(0.0, 1.0);
     std::uniform_int_distribution<int> kind(1, kinds);
-    for (int r = 1; r <= kRows; ++r) {
-        for (int c = 1; c <= kCols; ++c) {
-            Cell& cell = board[r][c];
-            cell = Cell{static_cast<int16>(c * 40), static_cast<int16>(r * 40), 0, 0};
-            if (r < 2 || r > 11 || c < 2 || c > 15) {
-                continue;
-            }
-            cell.kind = static_cast<int16>(kind(rng));
-            cell.present = share(rng) < emptyShare ? 0 : 1;
-        }
-    }
+    setBoardBy([&](Cell& cell, int, int) {
+        cell.kind = static_cast<int16>(kind(rng));
+        cell.present = share(rng) < emptyShare ? 0 : 1;
+    });
 }
 
 // Runs the search from a towards b in probe mode; whether it reported a link.

@@ -5,63 +5,33 @@
 #include <QTest>
 #include <QTimer>
 
+#include "board_layout.h"
 #include "engine/engine.h"
+#include "ui/boardview.h"
+#include "ui/enginehost.h"
 #include "ui/frameimage.h"
 #include "ui/frmmain.h"
-#include "ui/picturebox.h"
-#include "ui/platform.h"
+#include "ui/linklabel.h"
 #include "ui/positionstore.h"
+#include "ui/skinnedframe.h"
 #include "ui/soundplayer.h"
 #include "widgets/xpbutton.h"
+#include "window_support.h"
 
 namespace quorvane::ui {
 namespace {
 
-// Answers the window's questions and records what it shows and opens.
-struct RecordingDesktop {
-    RecordingDesktop() : saved(desktop()) {
-        desktop().askYesNo = [this](QWidget*, const QString& title, const QString& text) {
-            questions.push_back(title + "|" + text);
-            return answerYes;
-        };
-        desktop().inform = [this](QWidget*, const QString& title, const QString& text) {
-            informed.push_back(title + "|" + text);
-        };
-        desktop().open = [this](const QUrl& url) { opened.push_back(url); };
-    }
-    ~RecordingDesktop() { desktop() = saved; }
+using testing::setBoard;
+using testing::tilesOnBoard;
+using testing::cellCentre;
 
-    Desktop saved;
-    bool answerYes = false;
-    QStringList questions;
-    QStringList informed;
-    QList<QUrl> opened;
-};
-
-// Puts tiles on the board by hand: '.' empty, 'A'.. kind 1.. present, 12 rows of up to 16.
-void layBoard(const std::vector<std::string>& rows) {
-    for (int r = 1; r <= kRows; ++r) {
-        for (int c = 1; c <= kCols; ++c) {
-            const std::string line = r - 1 < static_cast<int>(rows.size()) ? rows[r - 1] : "";
-            const char ch = c - 1 < static_cast<int>(line.size()) ? line[c - 1] : '.';
-            board[r][c].present = ch == '.' ? 0 : 1;
-            board[r][c].kind = ch == '.' ? 0 : static_cast<int16>(ch - 'A' + 1);
-        }
-    }
+// A pointer move with no button held, delivered to the widget under it.
+void moveOver(QWidget* widget, QPointF at, QPointF global) {
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
-
-int tilesLeft() {
-    int n = 0;
-    for (int r = 1; r <= kRows; ++r) {
-        for (int c = 1; c <= kCols; ++c) {
-            n += board[r][c].present;
-        }
-    }
-    return n;
-}
-
-QPointF cellCentre(int row, int col) {
-    return {(col - 1) * 40.0 + 20, (row - 1) * 40.0 + 20};
+void moveOver(QWidget* widget, QPoint at = QPoint(5, 5)) {
+    moveOver(widget, at, widget->mapToGlobal(QPointF(at)));
 }
 
 class MainWindow : public ::testing::Test {
@@ -73,11 +43,13 @@ class MainWindow : public ::testing::Test {
     }
     void TearDown() override { window.reset(); }
 
-    void click(QWidget* widget, QPoint at = {}) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
-    }
+    BoardView* boardView() const { return window->boardView(); }
+    qm::XPButton* button(Command command) const { return window->commands().button(command); }
+    void click(Command command) { QTest::mouseClick(button(command), Qt::LeftButton); }
+    IntervalTimer& countdown() { return window->engineHost().countdown(); }
+    IntervalTimer& holdTimer() { return window->engineHost().holdTimer(); }
 
-    RecordingDesktop desk;
+    testing::RecordingDesktop desk;
     std::unique_ptr<FrmMainWindow> window;
 };
 
@@ -88,108 +60,112 @@ TEST_F(MainWindow, LoadShowsTheFixedWindowAndDealsLevelOne) {
     EXPECT_EQ(window->title().count('.'), 2);
     EXPECT_EQ(level, 1);
     EXPECT_EQ(playing, True);
-    EXPECT_EQ(tilesLeft(), 140);
+    EXPECT_EQ(tilesOnBoard(), 140);
     EXPECT_EQ(pickRow, 2);
     EXPECT_EQ(pickCol, 2);
-    EXPECT_TRUE(window->Timer2().isEnabled());
-    EXPECT_EQ(window->Timer2().interval(), 2500);
-    EXPECT_FALSE(window->Timer1().isEnabled());
-    EXPECT_TRUE(window->label4()->isHidden());
-    EXPECT_EQ(window->lbBR()->toolTip(), "查看版权所有者信息");
-    EXPECT_EQ(window->button(3)->caption(), "官方网站");
-    EXPECT_EQ(window->button(5)->caption(), "求助 10");
-    EXPECT_EQ(window->label3()->text(), "1");
+    EXPECT_TRUE(countdown().isEnabled());
+    EXPECT_EQ(countdown().interval(), 2500);
+    EXPECT_FALSE(holdTimer().isEnabled());
+    EXPECT_TRUE(window->nextLevelLink()->isHidden());
+    EXPECT_EQ(window->noticeLink()->toolTip(), "查看版权所有者信息");
+    EXPECT_EQ(button(Command::WebSite)->caption(), "官方网站");
+    EXPECT_EQ(button(Command::Hint)->caption(), "求助 10");
+    EXPECT_EQ(window->levelNumber()->text(), "1");
 }
 
 TEST_F(MainWindow, PressesMapPixelsToCellsAndOnlyThePlayingFieldCounts) {
     // Two lone tiles at the ends of row 2, and a pair elsewhere so the board is not dead.
-    layBoard({"", ".A............C", "", "", "", "", "", "", "", "", ".BB"});
+    setBoard({"", ".A............C", "", "", "", "", "", "", "", "", ".BB"});
     pickRow = 11;
     pickCol = 15;
-    window->boardPressed(Qt::LeftButton, QPointF(45, 39));  // row 1: the ring
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(45, 39));  // row 1: the ring
     EXPECT_EQ(pickRow, 11);
-    window->boardPressed(Qt::LeftButton, QPointF(45, 40));  // row 2, column 2
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(45, 40));  // row 2, column 2
     EXPECT_EQ(pickRow, 2);
     EXPECT_EQ(pickCol, 2);
     EXPECT_EQ(prevPickRow, 11);
 
-    window->boardPressed(Qt::LeftButton, QPointF(600, 45));  // column 16: the ring
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(600, 45));  // column 16: the ring
     EXPECT_EQ(pickCol, 2);
-    window->boardPressed(Qt::LeftButton, QPointF(599, 45));
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(599, 45));
     EXPECT_EQ(pickCol, 15);
     EXPECT_EQ(board[2][2].present, 1);  // A and C do not link
 
     // Positions are rounded before dividing: 39.6 is pixel 40, row 2; any button picks.
     pickRow = pickCol = 1;
-    window->boardPressed(Qt::RightButton, QPointF(599.4, 39.6));
+    const QPointF at(599.4, 39.6);
+    QMouseEvent press(QEvent::MouseButtonPress, at, boardView()->mapToGlobal(at), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(boardView(), &press);
     EXPECT_EQ(pickRow, 2);
     EXPECT_EQ(pickCol, 15);
 }
 
 TEST_F(MainWindow, PressesAreIgnoredWhilePausedOrAfterTheLevelEnded) {
     const int16 row = pickRow;
-    window->pauseClicked();
+    click(Command::Pause);
     ASSERT_EQ(paused, True);
-    window->boardPressed(Qt::LeftButton, cellCentre(5, 5));
+    QTest::mousePress(boardView(), Qt::LeftButton, {}, cellCentre(5, 5));
     EXPECT_EQ(pickRow, row);
 
     // A release over the board while paused resumes, but selects nothing.
-    window->boardReleased(Qt::LeftButton, cellCentre(5, 5));
+    QTest::mouseRelease(boardView(), Qt::LeftButton, {}, cellCentre(5, 5));
     EXPECT_EQ(paused, False);
     EXPECT_EQ(pickRow, row);
-    window->boardPressed(Qt::LeftButton, cellCentre(5, 5));
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, cellCentre(5, 5));
     EXPECT_EQ(pickRow, 5);
 
     timeUp();
-    window->boardPressed(Qt::LeftButton, cellCentre(6, 6));
+    QTest::mousePress(boardView(), Qt::LeftButton, {}, cellCentre(6, 6));
     EXPECT_EQ(pickRow, 5);
+    QTest::mouseRelease(boardView(), Qt::LeftButton, {}, cellCentre(6, 6));
 }
 
 TEST_F(MainWindow, ReleaseOverTheBoardDealsTheNextLevelWhenItIsOffered) {
     levelCleared();
-    ASSERT_FALSE(window->label4()->isHidden());
-    EXPECT_EQ(window->label4()->text(), "> 下一关");
+    ASSERT_FALSE(window->nextLevelLink()->isHidden());
+    EXPECT_EQ(window->nextLevelLink()->text(), "> 下一关");
     EXPECT_EQ(level, 2);
-    window->boardReleased(Qt::LeftButton, cellCentre(1, 1));
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, cellCentre(1, 1));
     EXPECT_EQ(playing, True);
-    EXPECT_EQ(window->label3()->text(), "2");
-    EXPECT_TRUE(window->label4()->isHidden());
-    EXPECT_EQ(window->Timer2().interval(), 2000);
+    EXPECT_EQ(window->levelNumber()->text(), "2");
+    EXPECT_TRUE(window->nextLevelLink()->isHidden());
+    EXPECT_EQ(countdown().interval(), 2000);
 }
 
 TEST_F(MainWindow, RestartAsksFirstAndNoLeavesEverything) {
     const Cell before = board[3][3];
     hintsLeft = 4;
     desk.answerYes = false;
-    window->restartClicked();
+    click(Command::Restart);
     ASSERT_EQ(desk.questions.size(), 1);
     EXPECT_EQ(desk.questions[0], "Quorvane|你确定要重新载入游戏吗？");
     EXPECT_EQ(hintsLeft, 4);
     EXPECT_EQ(board[3][3].kind, before.kind);
 
     // Yes while paused deals again and resets the pause caption, but stays paused.
-    window->pauseClicked();
-    EXPECT_EQ(window->button(2)->caption(), "开始");
+    click(Command::Pause);
+    EXPECT_EQ(button(Command::Pause)->caption(), "开始");
     desk.answerYes = true;
-    window->restartClicked();
+    click(Command::Restart);
     EXPECT_EQ(hintsLeft, 10);
-    EXPECT_EQ(window->button(2)->caption(), "暂停");
+    EXPECT_EQ(button(Command::Pause)->caption(), "暂停");
     EXPECT_EQ(paused, True);
-    EXPECT_TRUE(window->Timer2().isEnabled());
+    EXPECT_TRUE(countdown().isEnabled());
 }
 
 TEST_F(MainWindow, HintLeavesItsButtonEnabledWithTheFocus) {
     QApplication::setActiveWindow(window.get());
-    window->button(1)->setFocus();
-    window->hintClicked();
+    button(Command::Restart)->setFocus();
+    click(Command::Hint);
     EXPECT_EQ(hintsLeft, 9);
-    EXPECT_TRUE(window->button(5)->isEnabled());
-    EXPECT_EQ(window->button(5)->caption(), "求助 9");
-    EXPECT_TRUE(window->button(5)->hasFocus());
+    EXPECT_TRUE(button(Command::Hint)->isEnabled());
+    EXPECT_EQ(button(Command::Hint)->caption(), "求助 9");
+    EXPECT_TRUE(button(Command::Hint)->hasFocus());
 }
 
 TEST_F(MainWindow, AboutBoxAndWebLinks) {
-    window->aboutClicked();
+    click(Command::About);
     ASSERT_EQ(desk.informed.size(), 1);
     const QStringList lines = desk.informed[0].split('|')[1].split("\r\n");
     ASSERT_EQ(lines.size(), 3);
@@ -198,8 +174,8 @@ TEST_F(MainWindow, AboutBoxAndWebLinks) {
     EXPECT_EQ(lines[1], "仅供个人娱乐，严禁非法传播或用于商业用途！");
     EXPECT_EQ(lines[2], "（当前程序版本为" + window->title().mid(9) + "）");
 
-    window->webSiteClicked();
-    window->channelClicked();
+    click(Command::WebSite);
+    click(Command::Channel);
     ASSERT_EQ(desk.opened.size(), 2);
     EXPECT_NE(desk.opened[0], desk.opened[1]);
     EXPECT_TRUE(desk.opened[0].isValid());
@@ -208,6 +184,11 @@ TEST_F(MainWindow, AboutBoxAndWebLinks) {
     ASSERT_EQ(desk.opened.size(), 3);
     EXPECT_TRUE(desk.opened[2].toLocalFile().endsWith("/help.html"));
     EXPECT_FALSE(desk.opened[2].toLocalFile().contains("//"));
+
+    // The notice at the bottom opens the web site too.
+    QTest::mouseClick(window->noticeLink(), Qt::LeftButton);
+    ASSERT_EQ(desk.opened.size(), 4);
+    EXPECT_EQ(desk.opened[3], desk.opened[0]);
 }
 
 TEST_F(MainWindow, PositionIsSavedOnUnloadAndRestoredClampedToTheScreen) {
@@ -236,81 +217,102 @@ TEST_F(MainWindow, PositionIsSavedOnUnloadAndRestoredClampedToTheScreen) {
 }
 
 TEST_F(MainWindow, FrameImagesShowHoverAndPressedLooksGuardedByTheirTags) {
-    FrameImage* close = window->imClose();
+    FrameImage* close = window->skinnedFrame().closeImage();
+    FrameImage* minimise = window->skinnedFrame().minimiseImage();
     EXPECT_EQ(close->shown(), nullptr);
-    close->pointerMoved();
+    moveOver(close);
     const QImage* hover = close->shown();
     ASSERT_NE(hover, nullptr);
     EXPECT_EQ(close->tag(), "1");
-    close->pointerMoved();
+    moveOver(close);
     EXPECT_EQ(close->shown(), hover);
 
-    close->buttonPressed();
+    QTest::mousePress(close, Qt::LeftButton);
     EXPECT_NE(close->shown(), hover);
     EXPECT_EQ(close->tag(), "1");
-    close->buttonReleased();
+    QTest::mouseRelease(close, Qt::LeftButton);
     EXPECT_EQ(close->shown(), nullptr);
     EXPECT_TRUE(close->tag().isEmpty());
 
     // Moving onto the title area takes the hover look off both images.
-    window->imMin()->pointerMoved();
-    close->pointerMoved();
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(window->imBar(), &move);
+    moveOver(minimise);
+    moveOver(close);
+    moveOver(window->skinnedFrame().titleBar());
     EXPECT_EQ(close->shown(), nullptr);
-    EXPECT_EQ(window->imMin()->shown(), nullptr);
+    EXPECT_EQ(minimise->shown(), nullptr);
 }
 
 TEST_F(MainWindow, CloseQuestionAndMinimiseRemembersThePosition) {
     desk.answerYes = false;
-    window->closeImageClicked();
+    QTest::mouseClick(window->skinnedFrame().closeImage(), Qt::LeftButton);
     EXPECT_EQ(desk.questions.last(), "Quorvane|你确定要关闭并结束程序吗？");
     EXPECT_TRUE(window->isVisible());
 
     window->move(30, 40);
-    window->minimiseImageClicked();
+    QTest::mouseClick(window->skinnedFrame().minimiseImage(), Qt::LeftButton);
     EXPECT_EQ(window->savedLeft(), 30 * 15);
     EXPECT_EQ(window->savedTop(), 40 * 15);
 }
 
+// With no window manager to take the move, the window follows the pointer while the button is
+// held on the frame; a click on a link is no drag.
+TEST_F(MainWindow, TheFrameDragsTheWindowAndALinkDoesNot) {
+    QWidget* titleBar = window->skinnedFrame().titleBar();
+    window->move(100, 100);
+    const QPoint grip(200, 10);
+    const QPointF globalGrip = titleBar->mapToGlobal(QPointF(grip));
+    QTest::mousePress(titleBar, Qt::LeftButton, {}, grip);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(grip), globalGrip + QPointF(30, 20), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(titleBar, &drag);
+    EXPECT_EQ(window->pos(), QPoint(130, 120));
+    QTest::mouseRelease(titleBar, Qt::LeftButton, {}, grip);
+    moveOver(titleBar, QPointF(grip), globalGrip + QPointF(90, 90));
+    EXPECT_EQ(window->pos(), QPoint(130, 120));
+
+    QTest::mouseClick(window->noticeLink(), Qt::LeftButton);
+    EXPECT_EQ(desk.opened.size(), 1);
+    moveOver(window.get(), QPointF(300, 3), window->mapToGlobal(QPointF(350, 53)));
+    EXPECT_EQ(window->pos(), QPoint(130, 120));
+}
+
 TEST_F(MainWindow, ThePointerOverTheBoardFollowsTilesAndKeepsItsShapeOverEmptyCells) {
-    layBoard({"", ".AA"});
-    window->boardMoved(cellCentre(2, 2));
-    EXPECT_TRUE(window->cursorIsCustom());
-    window->boardMoved(cellCentre(5, 5));  // empty inner cell: unchanged
-    EXPECT_TRUE(window->cursorIsCustom());
-    window->boardMoved(cellCentre(1, 5));  // the ring
-    EXPECT_FALSE(window->cursorIsCustom());
-    window->boardMoved(cellCentre(5, 5));
-    EXPECT_FALSE(window->cursorIsCustom());
+    setBoard({"", ".AA"});
+    moveOver(boardView(), cellCentre(2, 2));
+    EXPECT_TRUE(boardView()->tileCursorShown());
+    moveOver(boardView(), cellCentre(5, 5));  // empty inner cell: unchanged
+    EXPECT_TRUE(boardView()->tileCursorShown());
+    moveOver(boardView(), cellCentre(1, 5));  // the ring
+    EXPECT_FALSE(boardView()->tileCursorShown());
+    moveOver(boardView(), cellCentre(5, 5));
+    EXPECT_FALSE(boardView()->tileCursorShown());
 }
 
 TEST_F(MainWindow, ClosingDuringALinkHoldDropsTheRemovalAndLeavesCleanly) {
-    layBoard({"", ".AA"});
+    setBoard({"", ".AA"});
     pickRow = 2;
     pickCol = 2;
     QTimer::singleShot(0, window.get(), [this] { window->close(); });
-    window->boardPressed(Qt::LeftButton, cellCentre(2, 3));
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, cellCentre(2, 3));
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(holdingLink);
     EXPECT_TRUE(searchIdle());
     EXPECT_EQ(pairsRemoved, 1);  // counted when the link was accepted, before the hold
-    EXPECT_FALSE(window->Timer1().isEnabled());
-    EXPECT_FALSE(window->Timer2().isEnabled());
+    EXPECT_FALSE(holdTimer().isEnabled());
+    EXPECT_FALSE(countdown().isEnabled());
 }
 
 TEST_F(MainWindow, ALinkIsHeldForTwoTicksOfTimer1ThenThePairGoes) {
-    layBoard({"", ".AA"});
+    setBoard({"", ".AA"});
     pickRow = 2;
     pickCol = 2;
-    const int cues = window->sounds().cuesStarted();
-    window->boardPressed(Qt::LeftButton, cellCentre(2, 3));
+    const int cues = window->engineHost().sounds().cuesStarted();
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, cellCentre(2, 3));
     EXPECT_EQ(board[2][2].present, 0);
     EXPECT_EQ(board[2][3].present, 0);
     EXPECT_GE(delayTicks, 2);
-    EXPECT_FALSE(window->Timer1().isEnabled());
-    EXPECT_EQ(window->sounds().cuesStarted(), cues + 2);  // click, then match
+    EXPECT_FALSE(holdTimer().isEnabled());
+    EXPECT_EQ(window->engineHost().sounds().cuesStarted(), cues + 2);  // click, then match
     EXPECT_EQ(pickRow, 1);
 }
 

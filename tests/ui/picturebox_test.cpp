@@ -4,29 +4,34 @@
 #include <QImage>
 #include <QThread>
 
-#include "ui/classictimer.h"
 #include "ui/form2.h"
+#include "ui/intervaltimer.h"
 #include "ui/picturebox.h"
 #include "ui/platform.h"
 
 namespace quorvane::ui {
 namespace {
 
-QImage blank(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-int inked(const QImage& image) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            n += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
-        }
+// A white picture box of the given size, to draw lines on.
+class LineBox {
+  public:
+    LineBox(int w, int h) : box(pictures, QSize(w, h)) {
+        box.setBackColor(Qt::white);
+        box.Cls();
     }
-    return n;
-}
+    int inked() const {
+        int n = 0;
+        const QImage& image = box.image();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                n += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        return n;
+    }
+    Form2Pictures pictures;
+    PictureBox box;
+};
 
 TEST(LineDrawing, LeavesOutTheEndPointInEveryDirection) {
     struct Case {
@@ -34,19 +39,20 @@ TEST(LineDrawing, LeavesOutTheEndPointInEveryDirection) {
     };
     for (const Case& c : {Case{1, 1, 8, 1}, Case{8, 1, 1, 1}, Case{1, 1, 1, 8}, Case{1, 8, 1, 1},
                           Case{1, 1, 8, 8}, Case{8, 8, 1, 1}, Case{1, 1, 8, 4}, Case{8, 4, 1, 1}}) {
-        QImage image = blank(10, 10);
-        drawLineExcludingEnd(image, c.x1, c.y1, c.x2, c.y2, qRgb(0, 0, 0));
-        EXPECT_EQ(image.pixel(c.x1, c.y1), qRgb(0, 0, 0)) << c.x1 << "," << c.y1;
-        EXPECT_EQ(image.pixel(c.x2, c.y2), qRgb(255, 255, 255)) << c.x2 << "," << c.y2;
-        EXPECT_EQ(inked(image), std::max(std::abs(c.x2 - c.x1), std::abs(c.y2 - c.y1)));
+        LineBox lines(10, 10);
+        lines.box.Line(c.x1, c.y1, c.x2, c.y2, kBlack);
+        EXPECT_EQ(lines.box.image().pixel(c.x1, c.y1), qRgb(0, 0, 0)) << c.x1 << "," << c.y1;
+        EXPECT_EQ(lines.box.image().pixel(c.x2, c.y2), qRgb(255, 255, 255)) << c.x2 << "," << c.y2;
+        EXPECT_EQ(lines.inked(), std::max(std::abs(c.x2 - c.x1), std::abs(c.y2 - c.y1)));
     }
 }
 
-TEST(LineDrawing, ClipsAtTheCanvasEdgeLikeTheGridAtRow480) {
-    QImage image = blank(20, 10);
-    drawLineExcludingEnd(image, 0, 10, 20, 10, qRgb(0, 0, 0));  // just below the canvas
-    drawLineExcludingEnd(image, -5, 2, 3, 2, qRgb(0, 0, 0));
-    EXPECT_EQ(inked(image), 3);
+TEST(LineDrawing, ClipsAtTheCanvasEdgeLikeTheGridAtRow480AndReadsColoursAsBlueGreenRed) {
+    LineBox lines(20, 10);
+    lines.box.Line(0, 10, 20, 10, kBlack);   // just below the canvas
+    lines.box.Line(-5, 2, 3, 2, 0x0000FFU);  // red, stored as 0x00BBGGRR
+    EXPECT_EQ(lines.inked(), 3);
+    EXPECT_EQ(lines.box.image().pixel(0, 2), qRgb(255, 0, 0));
 }
 
 TEST(PictureBox, ClsFallsBackToItsPictureAndPaintsStretchWithoutSmoothing) {
@@ -84,10 +90,10 @@ TEST(PictureBox, LinkPiecesArePaintedInTheLinkColour) {
     EXPECT_EQ(box.image().pixel(124, 109), qRgb(116, 58, 249));
 }
 
-TEST(ClassicTimer, EnablingStartsAndAZeroIntervalNeverFires) {
-    ClassicTimer timer(0);
+TEST(IntervalTimer, EnablingStartsAndAZeroIntervalNeverFires) {
+    IntervalTimer timer(0);
     int ticks = 0;
-    QObject::connect(&timer, &ClassicTimer::timeout, [&ticks] { ++ticks; });
+    QObject::connect(&timer, &IntervalTimer::timeout, [&ticks] { ++ticks; });
     timer.setEnabled(true);
     QCoreApplication::processEvents();
     QThread::msleep(20);

@@ -5,20 +5,30 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QTest>
 #include <QTimer>
 #include <fstream>
 #include <random>
 
 #include "engine/engine.h"
+#include "game_invariants.h"
 #include "link_oracle.h"
+#include "ui/boardview.h"
+#include "ui/enginehost.h"
 #include "ui/frameimage.h"
 #include "ui/frmmain.h"
+#include "ui/linklabel.h"
 #include "ui/platform.h"
+#include "ui/skinnedframe.h"
+#include "widgets/xpbutton.h"
+#include "window_support.h"
 
 namespace quorvane::ui {
 namespace {
 
+using testing::expectConsistentGame;
 using testing::Pos;
+using testing::cellCentre;
 
 long residentKib() {
     std::ifstream status("/proc/self/status");
@@ -34,45 +44,6 @@ long residentKib() {
     return 0;
 }
 
-bool isFlag(flag f) {
-    return f == True || f == False;
-}
-
-// What must hold between any two events, whatever the player did.
-void expectInvariants(const char* after) {
-    int tiles = 0;
-    std::array<int, kKinds + 1> perKind{};
-    for (int r = 1; r <= kRows; ++r) {
-        for (int c = 1; c <= kCols; ++c) {
-            const Cell& cell = board[r][c];
-            const bool inner = r >= 2 && r <= 11 && c >= 2 && c <= 15;
-            ASSERT_TRUE(cell.present == 0 || cell.present == 1) << after;
-            if (cell.present == 1) {
-                ASSERT_TRUE(inner) << after << ": a tile in the ring at " << r << "," << c;
-                ASSERT_GE(cell.kind, 1) << after;
-                ASSERT_LE(cell.kind, kKinds) << after;
-                ++perKind[cell.kind];
-                ++tiles;
-            }
-        }
-    }
-    for (int k = 1; k <= kKinds; ++k) {
-        ASSERT_EQ(perKind[k] % 2, 0) << after << ": kind " << k << " has an odd count";
-    }
-    ASSERT_EQ(tiles + 2 * pairsRemoved, 140) << after;
-    ASSERT_GE(timeLeft, 0) << after;
-    ASSERT_LE(timeLeft, 150) << after;
-    ASSERT_TRUE(searchIdle()) << after;
-    ASSERT_EQ(pathTop, 1) << after;
-    ASSERT_FALSE(holdingLink) << after;
-    ASSERT_TRUE(isFlag(playing) && isFlag(levelOver) && isFlag(paused) && isFlag(removeOnLink) &&
-                isFlag(probeFound))
-        << after;
-    ASSERT_EQ(removeOnLink, True) << after;
-    ASSERT_GE(level, 1) << after;
-    ASSERT_LE(level, 12) << after;
-}
-
 class Robustness : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -83,35 +54,36 @@ class Robustness : public ::testing::Test {
         window = std::make_unique<FrmMainWindow>(QCoreApplication::applicationDirPath());
         window->Form_Load();
         // The link hold waits for two ticks of this timer; let it tick fast.
-        window->Timer1().setInterval(1);
+        window->engineHost().holdTimer().setInterval(1);
     }
     void TearDown() override {
         window.reset();
         desktop() = saved;
     }
 
+    QWidget* boardView() const { return window->boardView(); }
+
     // A click as a player makes it: when the press starts a link hold, the button comes up
     // while the link is still on screen.
     void pressCellAt(Pos p) {
-        const QPointF at((p.col - 1) * 40 + 20, (p.row - 1) * 40 + 20);
+        const QPoint at = cellCentre(p.row, p.col);
         bool released = false;
         QTimer::singleShot(0, window.get(), [&] {
             released = true;
-            window->boardReleased(Qt::LeftButton, at);
+            QTest::mouseRelease(boardView(), Qt::LeftButton, {}, at);
         });
-        window->boardPressed(Qt::LeftButton, at);
+        QTest::mousePress(boardView(), Qt::LeftButton, {}, at);
         if (!released) {
             QCoreApplication::processEvents();
         }
     }
 
-    void clickLabel4() {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3), QPointF(3, 3),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(window->label4(), &press);
-        QApplication::sendEvent(window->label4(), &release);
+    void click(Command command) {
+        QTest::mouseClick(window->commands().button(command), Qt::LeftButton);
+    }
+
+    void clickNextLevelLink() {
+        QTest::mouseClick(window->nextLevelLink(), Qt::LeftButton, {}, QPoint(3, 3));
     }
 
     Desktop saved;
@@ -130,11 +102,11 @@ TEST_F(Robustness, ThousandsOfRandomEventsOnEveryLevelKeepTheGameConsistent) {
             const int queued = pick(3);
             QTimer::singleShot(0, window.get(), [this, queued] {
                 if (queued == 0) {
-                    window->hintClicked();
+                    click(Command::Hint);
                 } else if (queued == 1) {
-                    window->pauseClicked();
+                    click(Command::Pause);
                 } else {
-                    window->boardPressed(Qt::LeftButton, QPointF(300, 200));
+                    QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(300, 200));
                 }
             });
         }
@@ -142,30 +114,33 @@ TEST_F(Robustness, ThousandsOfRandomEventsOnEveryLevelKeepTheGameConsistent) {
             case 0:
             case 1:
             case 2: {
-                const QPointF at(pick(640), pick(480));
-                window->boardPressed(static_cast<Qt::MouseButton>(1 << pick(3)), at);
-                window->boardReleased(Qt::LeftButton, at);
+                const QPoint at(pick(640), pick(480));
+                QTest::mouseClick(boardView(), static_cast<Qt::MouseButton>(1 << pick(3)), {}, at);
                 break;
             }
-            case 3:
-                window->boardMoved(QPointF(pick(640), pick(480)));
+            case 3: {
+                const QPointF at(pick(640), pick(480));
+                QMouseEvent move(QEvent::MouseMove, at, boardView()->mapToGlobal(at), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(boardView(), &move);
                 break;
+            }
             case 4:
-                window->pauseClicked();
+                click(Command::Pause);
                 break;
             case 5:
                 answerYes = pick(2) == 0;
-                window->restartClicked();
+                click(Command::Restart);
                 break;
             case 6:
-                window->hintClicked();
+                click(Command::Hint);
                 break;
             case 7:
-                clickLabel4();
+                clickNextLevelLink();
                 break;
             case 8:
                 for (int t = pick(40); t > 0; --t) {
-                    if (window->Timer2().isEnabled()) {
+                    if (window->engineHost().countdown().isEnabled()) {
                         countdownTick();
                     }
                 }
@@ -182,20 +157,29 @@ TEST_F(Robustness, ThousandsOfRandomEventsOnEveryLevelKeepTheGameConsistent) {
                 }
                 break;
             }
-            case 10:
-                window->Form_Resize();
+            case 10: {
+                QResizeEvent resize(window->size(), window->size());
+                QApplication::sendEvent(window.get(), &resize);
                 break;
+            }
             case 11: {
                 QKeyEvent key(QEvent::KeyPress, pick(2) == 0 ? Qt::Key_F1 : Qt::Key_Space,
                               Qt::NoModifier);
                 QApplication::sendEvent(window.get(), &key);
                 break;
             }
-            case 12:
-                window->imClose()->pointerMoved();
-                window->imMin()->buttonPressed();
-                window->imMin()->buttonReleased();
+            case 12: {
+                // Over the close image, then a press on the minimise image that comes up off it.
+                FrameImage* close = window->skinnedFrame().closeImage();
+                QMouseEvent move(QEvent::MouseMove, QPointF(5, 5),
+                                 close->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                                 Qt::NoModifier);
+                QApplication::sendEvent(close, &move);
+                FrameImage* minimise = window->skinnedFrame().minimiseImage();
+                QTest::mousePress(minimise, Qt::LeftButton);
+                QTest::mouseRelease(minimise, Qt::LeftButton, {}, QPoint(-5, -5));
                 break;
+            }
             case 13:
                 // Every level gets its turn.
                 level = static_cast<int16>(1 + pick(12));
@@ -205,7 +189,7 @@ TEST_F(Robustness, ThousandsOfRandomEventsOnEveryLevelKeepTheGameConsistent) {
                 break;
         }
         QCoreApplication::processEvents();
-        expectInvariants(("event " + std::to_string(i)).c_str());
+        expectConsistentGame("event " + std::to_string(i));
         if (HasFatalFailure()) {
             return;
         }
@@ -227,7 +211,7 @@ TEST_F(Robustness, ABotClearsAllTwelveLevelsAgainAndAgainWithFlatMemory) {
                     pressCellAt(pair->first);
                     pressCellAt(pair->second);
                 } else if (hintsLeft > 0) {
-                    window->hintClicked();
+                    click(Command::Hint);
                 } else {
                     // A dead board: the next press on a second tile reshuffles it.
                     for (int r = 2; r <= 11 && guard > 0; ++r) {
@@ -240,7 +224,7 @@ TEST_F(Robustness, ABotClearsAllTwelveLevelsAgainAndAgainWithFlatMemory) {
                         }
                     }
                 }
-                expectInvariants("bot move");
+                expectConsistentGame("bot move");
                 if (HasFatalFailure()) {
                     return;
                 }
@@ -253,7 +237,7 @@ TEST_F(Robustness, ABotClearsAllTwelveLevelsAgainAndAgainWithFlatMemory) {
             if (round == 0 && played == 1) {
                 afterFirstLevel = residentKib();
             }
-            clickLabel4();
+            clickNextLevelLink();
         }
     }
     EXPECT_GE(levelsCleared, 30);

@@ -1,13 +1,13 @@
-#include "classictimer.h"
+#include "intervaltimer.h"
 
 namespace quorvane::ui {
 
-ClassicTimer::ClassicTimer(int interval, QObject* parent) : QObject(parent), interval_(interval) {
+IntervalTimer::IntervalTimer(int interval, QObject* parent) : QObject(parent), interval_(interval) {
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &ClassicTimer::timeout);
+    connect(&timer_, &QTimer::timeout, this, &IntervalTimer::timeout);
 }
 
-void ClassicTimer::setEnabled(bool enabled) {
+void IntervalTimer::setEnabled(bool enabled) {
     if (enabled == enabled_) {
         return;  // enabling a running timer leaves its interval running
     }
@@ -15,7 +15,7 @@ void ClassicTimer::setEnabled(bool enabled) {
     apply();
 }
 
-void ClassicTimer::setInterval(int milliseconds) {
+void IntervalTimer::setInterval(int milliseconds) {
     if (milliseconds == interval_) {
         return;
     }
@@ -23,7 +23,7 @@ void ClassicTimer::setInterval(int milliseconds) {
     apply();
 }
 
-void ClassicTimer::apply() {
+void IntervalTimer::apply() {
     if (enabled_ && interval_ > 0) {
         timer_.start(interval_);
     } else {

@@ -1,0 +1,96 @@
+#include "enginehost.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTime>
+
+#include "engine/clock.h"
+#include "engine/state.h"
+#include "picturebox.h"
+#include "platform.h"
+#include "soundplayer.h"
+#include "widgets/xpbutton.h"
+
+namespace quorvane::ui {
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void EngineHost::LabelAdapter::setCaption(std::string_view utf8) {
+    label_->setText(fromUtf8(utf8));
+}
+
+// "Visible" is the label's own flag, whether or not its window is on screen yet.
+void EngineHost::LabelAdapter::setVisible(bool visible) {
+    label_->setVisible(visible);
+}
+
+void EngineHost::LabelAdapter::setEnabled(bool enabled) {
+    label_->setEnabled(enabled);
+}
+
+void EngineHost::ButtonCaption::setCaption(std::string_view utf8) {
+    button_->setCaption(fromUtf8(utf8));
+}
+
+EngineHost::EngineHost(const QString& appDir, const Widgets& widgets, QWidget* owner)
+    : owner_(owner),
+      levelNumber_(widgets.levelNumber),
+      nextLevelLink_(widgets.nextLevelLink),
+      pauseCaption_(widgets.pauseButton),
+      hintCaption_(widgets.hintButton),
+      controls_{.Picture1 = *widgets.board,
+                .Picture3 = *widgets.timeBar,
+                .Label3 = levelNumber_,
+                .Label4 = nextLevelLink_,
+                .XPButton2 = pauseCaption_,
+                .XPButton5 = hintCaption_,
+                .Timer1 = holdTimer_,
+                .Timer2 = countdown_},
+      sounds_(std::make_unique<SoundPlayer>(appDir)) {
+    connect(&holdTimer_, &IntervalTimer::timeout, this, [] { ++delayTicks; });
+    connect(&countdown_, &IntervalTimer::timeout, this, [] { countdownTick(); });
+    attachWindow(&controls_, this);
+}
+
+EngineHost::~EngineHost() {
+    closing_ = true;
+    attachWindow(nullptr, nullptr);
+}
+
+bool EngineHost::waitForEvents() {
+    if (closing_) {
+        return false;
+    }
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return !closing_;
+}
+
+void EngineHost::playSound(std::string_view fileName) {
+    sounds_->play(fromUtf8(fileName));
+}
+
+void EngineHost::fatalError(std::string_view utf8Message) {
+    desktop().fatal(owner_, fromUtf8(utf8Message));
+}
+
+int EngineHost::clockSecond() {
+    return QTime::currentTime().second();
+}
+
+float EngineHost::rnd() {
+    return random_.next();
+}
+
+void EngineHost::shutDown() {
+    closing_ = true;
+    holdTimer_.setEnabled(false);
+    countdown_.setEnabled(false);
+}
+
+}  // namespace quorvane::ui

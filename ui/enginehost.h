@@ -1,0 +1,90 @@
+// What the engine reaches of the program: the window's controls it paints on, writes captions to
+// and drives timers on, and the services around them (random numbers, the clock, sound cues,
+// waiting for events, the fatal-error box). Owns the two timers, the sound player and the random
+// source; while it lives the engine works on it.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "engine/random.h"
+#include "engine/window.h"
+#include "intervaltimer.h"
+
+class QLabel;
+class QWidget;
+namespace qm {
+class XPButton;
+}
+
+namespace quorvane::ui {
+
+class PictureBox;
+class SoundPlayer;
+
+class EngineHost : public QObject, public HostServices {
+    Q_OBJECT
+  public:
+    // The widgets behind the engine's controls.
+    struct Widgets {
+        PictureBox* board;
+        PictureBox* timeBar;
+        QLabel* levelNumber;
+        QLabel* nextLevelLink;
+        qm::XPButton* pauseButton;
+        qm::XPButton* hintButton;
+    };
+
+    // Attaches itself to the engine. The sounds are looked for in appDir; owner is the window the
+    // fatal-error box belongs to.
+    EngineHost(const QString& appDir, const Widgets& widgets, QWidget* owner);
+    ~EngineHost() override;
+
+    bool waitForEvents() override;
+    void playSound(std::string_view fileName) override;
+    void fatalError(std::string_view utf8Message) override;
+    int clockSecond() override;
+    float rnd() override;
+
+    // The window is closing: both timers stop and every wait, now and later, is abandoned.
+    void shutDown();
+
+    IntervalTimer& holdTimer() { return holdTimer_; }
+    IntervalTimer& countdown() { return countdown_; }
+    SoundPlayer& sounds() { return *sounds_; }
+
+  private:
+    class LabelAdapter : public Label {
+      public:
+        explicit LabelAdapter(QLabel* label) : label_(label) {}
+        void setCaption(std::string_view utf8) override;
+        void setVisible(bool visible) override;
+        void setEnabled(bool enabled) override;
+
+      private:
+        QLabel* label_;
+    };
+
+    class ButtonCaption : public Caption {
+      public:
+        explicit ButtonCaption(qm::XPButton* button) : button_(button) {}
+        void setCaption(std::string_view utf8) override;
+
+      private:
+        qm::XPButton* button_;
+    };
+
+    QWidget* owner_;
+    LabelAdapter levelNumber_;
+    LabelAdapter nextLevelLink_;
+    ButtonCaption pauseCaption_;
+    ButtonCaption hintCaption_;
+    IntervalTimer holdTimer_{200};
+    IntervalTimer countdown_{2500};
+    WindowControls controls_;  // the widgets and the adapters above, as the engine names them
+    StartupRandom random_;
+    std::unique_ptr<SoundPlayer> sounds_;
+    bool closing_ = false;
+};
+
+}  // namespace quorvane::ui

@@ -1,0 +1,71 @@
+// The window's skin: the frame painted from the skin picture with the icon and the title, the
+// window's rounded outline, dragging the window by its frame, and the close and minimise images.
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRegion>
+#include <QString>
+
+class QPainter;
+class QWidget;
+
+namespace quorvane::ui {
+
+class FrameImage;
+
+class SkinnedFrame : public QObject {
+    Q_OBJECT
+  public:
+    // Puts the title bar and the two images on the window; the window and its title bar drag it.
+    SkinnedFrame(QWidget* window, QString title);
+
+    // A left press on the widget drags the window.
+    void addDragSource(QWidget* widget);
+
+    // Places the title bar and the images along the top edge of the window's fixed size.
+    void layOut();
+    // Paints the frame picture afresh and has the window show it.
+    void paintSkin();
+    // Draws the frame picture; the window's paint event calls it.
+    void paint(QPainter& painter) const;
+
+    // The window's outline: a rectangle with its corners rounded off.
+    QRegion region() const;
+    // Gives the window that outline.
+    void applyRegion();
+
+    QWidget* titleBar() const { return titleBar_; }
+    FrameImage* closeImage() const { return closeImage_; }
+    FrameImage* minimiseImage() const { return minimiseImage_; }
+
+  signals:
+    void closeClicked();
+    void minimiseClicked();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void startDrag(QWidget* source, QPointF globalPosition);
+    void clearHover();
+
+    QWidget* window_;
+    QString title_;
+    QImage skin_;
+    QImage icon_;
+    QImage frame_;
+    QCursor buttonCursor_;
+    QWidget* titleBar_ = nullptr;
+    FrameImage* minimiseImage_ = nullptr;
+    FrameImage* closeImage_ = nullptr;
+
+    // A drag the window manager did not take: the window follows the pointer by hand until the
+    // button comes up on the widget the drag started from.
+    QPointer<QWidget> manualDragSource_;
+    QPoint manualDragOffset_;
+};
+
+}  // namespace quorvane::ui
