@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "assets2x.h"
 #include "makers.h"
@@ -76,6 +77,26 @@ class Sheet {
     int rowH_ = 0;
 };
 
+const std::initializer_list<const char*> kCaptionImages = {"frame/immin1.png", "frame/immin2.png",
+                                                           "frame/imclose1.png",
+                                                           "frame/imclose2.png", "frame/imico.png"};
+const std::initializer_list<const char*> kPointers = {"board/tile_cursor.png",
+                                                      "frame/button_cursor.png"};
+
+// Puts pictures read back from the assets folder, by their names at scale s, each captioned with
+// its name and, when blown up, by how much.
+void putFiles(Sheet& sheet, std::initializer_list<const char*> rels, int s, int zoom,
+              bool onChecker = false) {
+    for (const char* rel : rels) {
+        const QString name = atScale(QLatin1String(rel), s);
+        QString caption = QFileInfo(name).completeBaseName();
+        if (zoom > 1) {
+            caption += QStringLiteral(" x%1").arg(zoom);
+        }
+        sheet.put(QImage(outFile(name)), caption, zoom, onChecker);
+    }
+}
+
 // The review sheet of the 2x pictures, each at its own size (one 2x pixel to one sheet pixel).
 QImage sheet2x(const PictureSet& one, const PictureSet& two) {
     auto file = [](const QString& rel) { return QImage(outFile(rel)); };
@@ -109,15 +130,8 @@ QImage sheet2x(const PictureSet& one, const PictureSet& two) {
     }
     sheet.title(QStringLiteral("Skin, caption images, frame icon, pointers, icons at 2x"));
     sheet.put(two.skin, QStringLiteral("pmain@2x 542x436"));
-    for (const char* rel : {"frame/immin1@2x.png", "frame/immin2@2x.png", "frame/imclose1@2x.png",
-                            "frame/imclose2@2x.png", "frame/imico@2x.png"}) {
-        sheet.put(file(QLatin1String(rel)),
-                  QFileInfo(QLatin1String(rel)).completeBaseName() + QStringLiteral(" x2"), 2);
-    }
-    sheet.put(file(QStringLiteral("board/tile_cursor@2x.png")), QStringLiteral("tile_cursor@2x"), 1,
-              true);
-    sheet.put(file(QStringLiteral("frame/button_cursor@2x.png")),
-              QStringLiteral("button_cursor@2x"), 1, true);
+    putFiles(sheet, kCaptionImages, 2, 2);
+    putFiles(sheet, kPointers, 2, 1, true);
     for (int n : quorvane::kIconSizes2x) {
         sheet.put(file(QStringLiteral("icons/quorvane_%1@2x.png").arg(n)),
                   QStringLiteral("icon %1@2x").arg(n), 1, true);
@@ -159,15 +173,8 @@ QImage sheet1x(const PictureSet& one, const QImage& frame, const QImage& window)
     }
     sheet.title(QStringLiteral("Skin, caption buttons, icons, pointers"));
     sheet.put(one.skin, QStringLiteral("pmain 271x218, x2"), 2);
-    for (const char* rel : {"frame/immin1.png", "frame/immin2.png", "frame/imclose1.png",
-                            "frame/imclose2.png", "frame/imico.png"}) {
-        sheet.put(file(QLatin1String(rel)),
-                  QFileInfo(QLatin1String(rel)).baseName() + QStringLiteral(" x4"), 4);
-    }
-    sheet.put(file(QStringLiteral("board/tile_cursor.png")), QStringLiteral("tile_cursor x3"), 3,
-              true);
-    sheet.put(file(QStringLiteral("frame/button_cursor.png")), QStringLiteral("button_cursor x3"),
-              3, true);
+    putFiles(sheet, kCaptionImages, 1, 4);
+    putFiles(sheet, kPointers, 1, 3, true);
     sheet.newRow();
     for (int n : quorvane::kIconSizes) {
         sheet.put(file(QStringLiteral("icons/quorvane_%1.png").arg(n)),

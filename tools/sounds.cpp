@@ -68,33 +68,39 @@ std::vector<double> matchSound() {
                        0.46);
 }
 
+// Four notes step seconds apart in one voice; the last is held longer and decays at its own rate.
+struct Phrase {
+    double freqs[4];
+    double step;
+    double length, lastLength;
+    double decay, lastDecay;
+    double voice[4];  // amplitudes of harmonics 1..4
+};
+
+std::vector<double> renderPhrase(const Phrase& phrase, double total) {
+    std::vector<Note> notes;
+    for (int i = 0; i < 4; ++i) {
+        const bool last = i == 3;
+        notes.push_back({phrase.step * i,
+                         last ? phrase.lastLength : phrase.length,
+                         phrase.freqs[i],
+                         last ? phrase.lastDecay : phrase.decay,
+                         {phrase.voice[0], phrase.voice[1], phrase.voice[2], phrase.voice[3]}});
+    }
+    return renderNotes(notes, total);
+}
+
 std::vector<double> gameOverSound() {
     // A falling minor phrase in a soft, hollow voice.
-    const double soft[4] = {1.0, 0.0, 0.12, 0.0};
-    std::vector<Note> notes;
-    const double freqs[4] = {392.0, 311.13, 261.63, 196.0};
-    for (int i = 0; i < 4; ++i) {
-        const double length = i < 3 ? 0.2 : 0.34;
-        notes.push_back(
-            {0.19 * i, length, freqs[i], i < 3 ? 3.0 : 4.5, {soft[0], soft[1], soft[2], soft[3]}});
-    }
-    return renderNotes(notes, 0.92);
+    return renderPhrase(
+        {{392.0, 311.13, 261.63, 196.0}, 0.19, 0.2, 0.34, 3.0, 4.5, {1.0, 0.0, 0.12, 0.0}}, 0.92);
 }
 
 std::vector<double> gameWinSound() {
     // A rising major arpeggio that rings out on the octave.
-    const double bright[4] = {1.0, 0.35, 0.15, 0.06};
-    std::vector<Note> notes;
-    const double freqs[4] = {523.25, 659.25, 783.99, 1046.5};
-    for (int i = 0; i < 4; ++i) {
-        const double length = i < 3 ? 0.16 : 0.5;
-        notes.push_back({0.12 * i,
-                         length,
-                         freqs[i],
-                         i < 3 ? 6.0 : 4.0,
-                         {bright[0], bright[1], bright[2], bright[3]}});
-    }
-    return renderNotes(notes, 0.88);
+    return renderPhrase(
+        {{523.25, 659.25, 783.99, 1046.5}, 0.12, 0.16, 0.5, 6.0, 4.0, {1.0, 0.35, 0.15, 0.06}},
+        0.88);
 }
 
 // Loudness as the ear meets a short cue: the strongest 50 ms stretch, by its mean square.
