@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assets/assets.h"
+#include "assets/skincopies.h"
 
 namespace {
 
@@ -207,28 +208,13 @@ TEST_F(Assets, ResourceTreeHoldsExactlyThePictureSet) {
 
 // --- The skin against the window frame's eight copies --------------------------------------
 
-struct Copy {
-    int dx, dy, dw, dh, sx, sy, sw, sh;  // twips
-};
-
 // Paints the frame as the window does: eight stretched copies of the skin, nearest neighbour,
 // twips turned into whole pixels.
 QImage assembleFrame(const QImage& skin) {
-    constexpr int W = 11385, H = 8535, PW = 4065, PH = 3270;
-    const Copy copies[8] = {
-        {420, 0, W, 600, 420, 0, 120, 600},
-        {420, H - 600, W, 600, 420, PH - 600, 120, 600},
-        {0, 0, 200, H, 0, 880, 200, 40},
-        {W - 200, 0, 200, H, PW - 200, 880, 200, 40},
-        {0, 0, 450, 600, 0, 0, 450, 600},
-        {0, H - 600, 450, 600, 0, PH - 600, 450, 600},
-        {W - 1665, 0, 1665, 435, PW - 1665, 0, 1665, 435},
-        {W - 1665, H - 525, 1665, 525, PW - 1665, PH - 525, 1665, 525},
-    };
     auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
     QImage window(759, 569, QImage::Format_ARGB32);
     window.fill(qRgba(0, 0, 0, 0));  // unpainted: transparent
-    for (const Copy& c : copies) {
+    for (const quorvane::SkinCopy& c : quorvane::kSkinCopies) {
         const int dx = px(c.dx), dy = px(c.dy), dw = px(c.dw), dh = px(c.dh);
         const int sx = px(c.sx), sy = px(c.sy), sw = px(c.sw), sh = px(c.sh);
         for (int y = 0; y < dh; ++y) {
