@@ -6,6 +6,7 @@ Usage: signals.py PROGRAM
 The real program runs headless, each signal against a start of its own with private settings and
 temporary folders. Each check prints one line; the script exits non-zero on the first failure.
 """
+import contextlib
 import os
 import re
 import select
@@ -16,18 +17,11 @@ import sys
 import tempfile
 import time
 
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, what):
-    if not condition:
-        raise Failure(what)
-    print("ok -", what, flush=True)
+from e2e import Failure, check
 
 
 def environment(workdir):
+    """Headless, with a home, settings and temporary folders of its own under workdir."""
     env = dict(os.environ)
     env.pop("DISPLAY", None)
     env["QT_QPA_PLATFORM"] = "offscreen"
@@ -39,9 +33,25 @@ def environment(workdir):
     return env
 
 
-def start(program, workdir):
+@contextlib.contextmanager
+def private_start():
+    """A folder for one start; after it, the games in the list are killed and the folder goes."""
+    workdir = tempfile.mkdtemp(prefix="quorvane-signals-")
+    games = []
+    try:
+        yield workdir, games
+    finally:
+        for process in games:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        shutil.rmtree(workdir, ignore_errors=True)
+
+
+def start(program, workdir, games):
     process = subprocess.Popen([program], env=environment(workdir), stdout=subprocess.PIPE,
                                stderr=subprocess.DEVNULL)
+    games.append(process)
     # Up once the first frame has been painted.
     deadline = time.time() + 30
     seen = b""
@@ -53,69 +63,57 @@ def start(program, workdir):
                 break
             seen += chunk
     if b"first frame\n" not in seen:
-        process.kill()
-        process.wait()
         raise Failure("the game did not come up (exit %s)" % process.poll())
     return process
 
 
-def main():
-    program = os.path.abspath(sys.argv[1])
-    for number in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
-        name = signal.Signals(number).name
-        workdir = tempfile.mkdtemp(prefix="quorvane-signals-")
-        process = None
-        try:
-            process = start(program, workdir)
-            sent = time.time()
-            process.send_signal(number)
-            try:
-                code = process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                code = None
-            print("# %s: ended after %.2f s" % (name, time.time() - sent))
-            check(code == 0, "%s ends the game cleanly (exit %s)" % (name, code))
-            settings = os.path.join(workdir, "config", "Quorvane", "Quorvane.ini")
-            text = open(settings, encoding="utf-8").read() if os.path.exists(settings) else ""
-            check(re.search(r"^\[SetLog\]\nfrmMainX=\d+\nfrmMainY=\d+$", text, re.M) is not None,
-                  "%s saves the window's position (%r)" % (name, text))
-        except Failure as failure:
-            print("FAIL -", failure, flush=True)
-            return 1
-        finally:
-            if process and process.poll() is None:
-                process.kill()
-                process.wait()
-            shutil.rmtree(workdir, ignore_errors=True)
+def end_by_signal(process, number, timeout, what):
+    """Sends the signal; the exit code, or None if the game still runs after timeout seconds."""
+    sent = time.time()
+    process.send_signal(number)
+    try:
+        code = process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        code = None
+    print("# %s: ended after %.2f s" % (what, time.time() - sent))
+    return code
 
+
+def signal_ends_cleanly(program, number):
+    name = signal.Signals(number).name
+    with private_start() as (workdir, games):
+        code = end_by_signal(start(program, workdir, games), number, 10, name)
+        check(code == 0, "%s ends the game cleanly (exit %s)" % (name, code))
+        settings = os.path.join(workdir, "config", "Quorvane", "Quorvane.ini")
+        text = open(settings, encoding="utf-8").read() if os.path.exists(settings) else ""
+        check(re.search(r"^\[SetLog\]\nfrmMainX=\d+\nfrmMainY=\d+$", text, re.M) is not None,
+              "%s saves the window's position (%r)" % (name, text))
+
+
+def stuck_game_ends_on_sigterm(program):
     # Stuck where its event loop cannot run, the game must still end on SIGTERM: by the signal, a
     # few seconds later. A settings file that is a pipe nobody writes to is one such place, as
     # reading it never returns; should the start learn to pass it by, a clean end is as good.
-    workdir = tempfile.mkdtemp(prefix="quorvane-signals-")
-    process = None
-    try:
+    with private_start() as (workdir, games):
         env = environment(workdir)
         os.makedirs(os.path.join(workdir, "config", "Quorvane"))
         os.mkfifo(os.path.join(workdir, "config", "Quorvane", "Quorvane.ini"))
-        process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+        games.append(subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                                      stderr=subprocess.DEVNULL))
         time.sleep(1.0)
-        sent = time.time()
-        process.send_signal(signal.SIGTERM)
-        try:
-            code = process.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            code = None
-        print("# stuck: ended after %.2f s" % (time.time() - sent))
+        code = end_by_signal(games[-1], signal.SIGTERM, 15, "stuck")
         check(code in (0, -signal.SIGTERM), "a stuck game still ends on SIGTERM (exit %s)" % code)
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    try:
+        for number in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+            signal_ends_cleanly(program, number)
+        stuck_game_ends_on_sigterm(program)
     except Failure as failure:
         print("FAIL -", failure, flush=True)
         return 1
-    finally:
-        if process and process.poll() is None:
-            process.kill()
-            process.wait()
-        shutil.rmtree(workdir, ignore_errors=True)
     return 0
 
 
