@@ -1,8 +1,12 @@
 #include "boardview.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
 #include "assets/assets.h"
+#include "boardaccessible.h"
 #include "engine/painting.h"
 #include "engine/selection.h"
 #include "form2.h"
@@ -13,14 +17,23 @@ BoardView::BoardView(const Form2Pictures& pictures, QWidget* parent)
     : PictureBox(pictures, QSize(640, 480), parent),
       tileCursor_(QPixmap(QStringLiteral(":/board/tile_cursor.png")), kTileCursorHotX,
                   kTileCursorHotY) {
+    // Tab reaches the board; a click leaves the focus where it was, as it always has.
+    setFocusPolicy(Qt::TabFocus);
+    accessibility::installFactory();
     setPicture(pictures.background());
     Cls();
 }
 
+// ---- the mouse ----
+
 // Any button picks; the engine ignores presses outside the playing field or out of play.
 void BoardView::mousePressEvent(QMouseEvent* event) {
+    if (keyboardInUse_) {
+        keyboardInUse_ = false;
+        update(keyCursorRect());
+    }
     const BoardCell cell = cellAtPixel(event->position().x(), event->position().y());
-    pressCell(static_cast<int16>(cell.row), static_cast<int16>(cell.col));
+    press(cell.row, cell.col);
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent*) {
@@ -39,6 +52,165 @@ void BoardView::followPointer(QPointF position) {
     } else if (board[cell.row][cell.col].present == 1) {
         setCursor(tileCursor_);
         tileCursorShown_ = true;
+    }
+}
+
+void BoardView::press(int row, int col) {
+    pressCell(static_cast<int16>(row), static_cast<int16>(col));
+}
+
+void BoardView::clickCell(int row, int col) {
+    press(row, col);
+    emit released();
+}
+
+// ---- the keyboard ----
+
+bool BoardView::keyCursorShown() const {
+    return keyboardInUse_ && paused != True && window()->focusWidget() == this;
+}
+
+void BoardView::arrowKey(int key) {
+    const bool wasShown = keyCursorShown();
+    const QRect before = keyCursorRect();
+    if (wasShown) {
+        switch (key) {
+            case Qt::Key_Left:
+                keyCol_ = std::max<int>(keyCol_ - 1, kFirstPlayingCol);
+                break;
+            case Qt::Key_Right:
+                keyCol_ = std::min<int>(keyCol_ + 1, kLastPlayingCol);
+                break;
+            case Qt::Key_Up:
+                keyRow_ = std::max<int>(keyRow_ - 1, kFirstPlayingRow);
+                break;
+            case Qt::Key_Down:
+                keyRow_ = std::min<int>(keyRow_ + 1, kLastPlayingRow);
+                break;
+            default:
+                return;
+        }
+    }
+    keyboardInUse_ = true;
+    if (window()->focusWidget() != this) {
+        setFocus(Qt::OtherFocusReason);
+    }
+    update(before);
+    update(keyCursorRect());
+    announceCursor();
+}
+
+// The arrows, and Space or Return on the cell under the cursor; every other key goes on to the
+// window, which has the shortcuts. A held key presses once.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            arrowKey(event->key());
+            return;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (event->isAutoRepeat()) {
+                return;
+            }
+            // A cursor the mouse took away comes back first; while paused there is nothing to
+            // pick and the press only resumes, as a click on the board does.
+            if (!keyboardInUse_ && paused != True) {
+                arrowKey(0);
+                return;
+            }
+            keyboardInUse_ = true;
+            clickCell(keyRow_, keyCol_);
+            accessibility::cellChanged(this, keyRow_, keyCol_);
+            return;
+        default:
+            PictureBox::keyPressEvent(event);
+    }
+}
+
+// Back by Tab or Shift+Tab, the cursor shows again; the window coming back brings it with it.
+void BoardView::focusInEvent(QFocusEvent* event) {
+    PictureBox::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        keyboardInUse_ = true;
+    }
+    update(keyCursorRect());
+    if (event->reason() != Qt::OtherFocusReason) {
+        announceCursor();
+    }
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    PictureBox::focusOutEvent(event);
+    update(keyCursorRect());
+}
+
+void BoardView::announceCursor() {
+    if (keyCursorShown()) {
+        accessibility::cursorMoved(this, keyRow_, keyCol_);
+    }
+}
+
+// ---- painting ----
+
+void BoardView::Cls() {
+    for (auto& row : selectedLook_) {
+        row.fill(false);
+    }
+    PictureBox::Cls();
+}
+
+void BoardView::PaintPicture(Form2Picture picture, int x, int y, int w, int h) {
+    PictureBox::PaintPicture(picture, x, y, w, h);
+    // A tile face filling a cell: faces kKinds and up are the selected look.
+    if (picture.set == Form2Picture::Set::Picture1 && w == kCellSize && h == kCellSize &&
+        x % kCellSize == 0 && y % kCellSize == 0) {
+        const BoardCell cell = cellAtPixel(x, y);
+        if (isPlayingCell(cell.row, cell.col)) {
+            selectedLook_[static_cast<std::size_t>(cell.row)][static_cast<std::size_t>(cell.col)] =
+                picture.index >= kKinds;
+        }
+    }
+}
+
+bool BoardView::showsSelectedLook(int row, int col) const {
+    return isPlayingCell(row, col) &&
+           selectedLook_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+QRect BoardView::keyCursorRect() const {
+    return {cellLeft(keyCol_) + 1, cellTop(keyRow_) + 1, kCellSize - 2, kCellSize - 2};
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+    PictureBox::paintEvent(event);
+    if (!keyCursorShown()) {
+        return;
+    }
+    // Four 2-pixel strips round the inside of the cell, in dashes of 4 pixels.
+    constexpr int kThickness = 2;
+    constexpr int kDash = 4;
+    const QRect r = keyCursorRect();
+    const QRect strips[] = {
+        {r.left(), r.top(), r.width(), kThickness},
+        {r.left(), r.bottom() - kThickness + 1, r.width(), kThickness},
+        {r.left(), r.top() + kThickness, kThickness, r.height() - 2 * kThickness},
+        {r.right() - kThickness + 1, r.top() + kThickness, kThickness, r.height() - 2 * kThickness},
+    };
+    QPainter painter(this);
+    for (const QRect& strip : strips) {
+        const bool across = strip.width() > strip.height();
+        const int length = across ? strip.width() : strip.height();
+        for (int at = 0; at < length; at += kDash) {
+            const int dash = std::min(kDash, length - at);
+            const QRect piece = across ? QRect(strip.left() + at, strip.top(), dash, kThickness)
+                                       : QRect(strip.left(), strip.top() + at, kThickness, dash);
+            painter.fillRect(piece,
+                             QColor((at / kDash) % 2 == 0 ? kKeyCursorRgb : kKeyCursorGapRgb));
+        }
     }
 }
 

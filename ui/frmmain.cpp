@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "assets/assets.h"
+#include "boardaccessible.h"
 #include "boardview.h"
 #include "engine/engine.h"
 #include "enginehost.h"
@@ -44,6 +45,9 @@ FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
         EngineHost::Widgets{board_, timeBar_, levelNumber_, nextLevelLink_,
                             commands_->button(Command::Pause), commands_->button(Command::Hint)},
         this);
+    // The countdown's tick has run first: the time bar reads the time it left.
+    connect(&host_->countdown(), &IntervalTimer::timeout, this,
+            [this] { accessibility::timeChanged(timeBar_); });
 }
 
 FrmMainWindow::~FrmMainWindow() = default;
@@ -66,6 +70,8 @@ void FrmMainWindow::buildControls() {
     levelNumber_ = makeLabel<QLabel>(QStringLiteral("1"), pxRect(1320, 0, 180, 285), boardPanel_);
     levelSuffix_ = makeLabel<QLabel>(QStringLiteral("关"), pxRect(1650, 0, 300, 285), boardPanel_);
     levelNumber_->setAlignment(Qt::AlignCenter);
+    accessibility::markTimeBar(timeBar_);
+    accessibility::markLevelCaption(levelNumber_, levelPrefix_, levelSuffix_);
 
     nextLevelLink_ = makeLabel<LinkLabel>(QString::fromUtf8(kNextLevelCaption),
                                           pxRect(9990, 570, 945, 210), this);
@@ -101,6 +107,9 @@ void FrmMainWindow::buildControls() {
     onClick(Command::About, &FrmMainWindow::aboutClicked);
     onClick(Command::WebSite, &FrmMainWindow::webSiteClicked);
     onClick(Command::Channel, &FrmMainWindow::channelClicked);
+    // Tab goes down the buttons, then to the board and round to the first button again. The
+    // board comes last so that the window still opens with the first button focused.
+    QWidget::setTabOrder(commands_->button(Command::Channel), board_);
 }
 
 // ---- the window's life: load, every resize, unload ----
@@ -271,8 +280,12 @@ bool FrmMainWindow::event(QEvent* event) {
     return handled;
 }
 
+// The keys no control took: the buttons pass on all but Space, the board all but the arrows,
+// Space and Return. A shortcut does what a click on its control does, and nothing while the
+// control is off; a held key counts once.
 void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
+    const int key = event->key();
+    if (key == Qt::Key_F1) {
         // A help page that is not there would only make the desktop show an error of its own.
         if (QFileInfo(helpFile()).isFile()) {
             desktop().open(QUrl::fromLocalFile(helpFile()));
@@ -281,7 +294,59 @@ void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
         }
         return;
     }
-    QWidget::keyPressEvent(event);
+    const bool plain =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    if (!plain) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            board_->arrowKey(key);
+            return;
+        case Qt::Key_P:
+        case Qt::Key_Pause:
+        case Qt::Key_H:
+        case Qt::Key_F2:
+        case Qt::Key_N:
+            if (!event->isAutoRepeat()) {
+                shortcut(key);
+            }
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void FrmMainWindow::shortcut(int key) {
+    const auto click = [this](Command command) {
+        qm::XPButton* button = commands_->button(command);
+        if (button->isEnabled() && !button->isHidden()) {
+            button->PerformClick();
+        }
+    };
+    switch (key) {
+        case Qt::Key_P:
+        case Qt::Key_Pause:
+            click(Command::Pause);
+            break;
+        case Qt::Key_H:
+            click(Command::Hint);
+            break;
+        case Qt::Key_F2:
+            click(Command::Restart);
+            break;
+        case Qt::Key_N:
+            if (!nextLevelLink_->isHidden() && nextLevelLink_->isEnabled()) {
+                nextLevelClicked();
+            }
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace quorvane::ui

@@ -2,7 +2,7 @@
 // caption, six command buttons and the next-level link. It puts its parts together and answers
 // what the player does with its controls:
 //   SkinnedFrame   the painted frame, the outline, dragging, the close and minimise images
-//   BoardView      the board canvas: presses on cells, the pointer over tiles
+//   BoardView      the board canvas: presses on cells, the pointer over tiles, the key cursor
 //   CommandColumn  the six command buttons
 //   EngineHost     what the engine reaches: controls, timers, sounds, random numbers
 #pragma once
@@ -57,6 +57,8 @@ class FrmMainWindow : public QWidget {
 
   private:
     void buildControls();
+    // P or Pause, H, F2 and N: a click on the pause, hint or reload button or the next-level link.
+    void shortcut(int key);
     void Form_Resize();
     void Form_Unload();
 

@@ -1,0 +1,23 @@
+#!/bin/sh
+# Runs the window's accessibility event tests where Qt hands them on to assistive technology: an
+# X display of their own and a session bus whose accessibility bus is switched on.
+#   accessible_session.sh path/to/ui_tests
+set -eu
+tests="$1"
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$displayfile" 2>/dev/null &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; rm -f "$displayfile"' EXIT
+i=0
+while [ ! -s "$displayfile" ] && [ "$i" -lt 100 ]; do
+    sleep 0.1
+    i=$((i + 1))
+done
+export DISPLAY=":$(cat "$displayfile")"
+export QT_QPA_PLATFORM=xcb
+export QUORVANE_REQUIRE_ACCESSIBILITY=1
+dbus-run-session -- sh -c '
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+        variant:boolean:true >/dev/null
+    exec "$0" --gtest_filter="WindowAccessibilityEvents.*"' "$tests"
