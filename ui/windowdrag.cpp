@@ -46,10 +46,24 @@ bool WindowDrag::pressedOnHandle(QObject* watched, const QMouseEvent& press) con
     return under == nullptr || handles_.contains(under);
 }
 
-void WindowDrag::arm(QPoint globalPress) {
+// Where the event happened in the window, when it happened in the window at all.
+std::optional<QPoint> WindowDrag::positionInWindow(QObject* watched,
+                                                   const QMouseEvent& event) const {
+    const QPoint at = event.position().toPoint();
+    if (watched == window_->windowHandle()) {
+        return at;
+    }
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (widget != nullptr && (widget == window_ || window_->isAncestorOf(widget))) {
+        return widget->mapTo(window_, at);
+    }
+    return std::nullopt;
+}
+
+void WindowDrag::arm(QObject* watched, const QMouseEvent& press) {
     state_ = State::Armed;
-    pressedAt_ = globalPress;
-    pressOffset_ = globalPress - window_->pos();
+    pressedAt_ = press.globalPosition().toPoint();
+    pressOffset_ = positionInWindow(watched, press).value_or(pressedAt_ - window_->pos());
     if (!watching_) {
         QCoreApplication::instance()->installEventFilter(this);
         watching_ = true;
@@ -66,7 +80,24 @@ void WindowDrag::end() {
     }
 }
 
-void WindowDrag::pointerMoved(QPoint global) {
+// The window manager's move starts from the pointer's place as worked out from where the window
+// is thought to be. Under a window manager that record can be wrong until the window has had some
+// attention (right after it first shows, it can read (0, 0)), and the window would jump by that
+// much: the pointer event says where the window truly is.
+void WindowDrag::settleWindowPosition(QObject* watched, const QMouseEvent& move) {
+    QWindow* handle = window_->windowHandle();
+    const std::optional<QPoint> inWindow = positionInWindow(watched, move);
+    if (handle == nullptr || !inWindow) {
+        return;
+    }
+    const QPoint truePosition = move.globalPosition().toPoint() - *inWindow;
+    if (handle->position() != truePosition) {
+        handle->setPosition(truePosition);
+    }
+}
+
+void WindowDrag::pointerMoved(QObject* watched, const QMouseEvent& move) {
+    const QPoint global = move.globalPosition().toPoint();
     switch (state_) {
         case State::Armed: {
             const int distance = QGuiApplication::styleHints()->startDragDistance();
@@ -75,6 +106,7 @@ void WindowDrag::pointerMoved(QPoint global) {
             }
             // The window manager takes the pointer's place now as the start of its move, so
             // there the window trails the pointer by the few pixels of the drag distance.
+            settleWindowPosition(watched, move);
             if (startSystemMove()) {
                 state_ = State::SystemMove;
                 return;
@@ -111,7 +143,7 @@ void WindowDrag::follow(QObject* watched, QEvent* event) {
         case QEvent::MouseMove: {
             const auto* mouse = static_cast<const QMouseEvent*>(event);
             if (mouse->buttons() & Qt::LeftButton) {
-                pointerMoved(mouse->globalPosition().toPoint());
+                pointerMoved(watched, *mouse);
             } else {
                 end();
             }
@@ -142,7 +174,7 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
     if (state_ == State::Idle && isPress(event->type())) {
         const auto* press = static_cast<const QMouseEvent*>(event);
         if (press->button() == Qt::LeftButton && pressedOnHandle(watched, *press)) {
-            arm(press->globalPosition().toPoint());
+            arm(watched, *press);
             return true;
         }
     }

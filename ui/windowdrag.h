@@ -18,6 +18,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QSet>
+#include <optional>
 
 class QMouseEvent;
 class QWidget;
@@ -48,16 +49,18 @@ class WindowDrag : public QObject {
 
   private:
     bool pressedOnHandle(QObject* watched, const QMouseEvent& press) const;
-    void arm(QPoint globalPress);
+    std::optional<QPoint> positionInWindow(QObject* watched, const QMouseEvent& event) const;
+    void arm(QObject* watched, const QMouseEvent& press);
     void follow(QObject* watched, QEvent* event);
-    void pointerMoved(QPoint global);
+    void pointerMoved(QObject* watched, const QMouseEvent& move);
+    void settleWindowPosition(QObject* watched, const QMouseEvent& move);
     void end();
 
     QWidget* window_;
     QSet<const QObject*> handles_;
     State state_ = State::Idle;
     QPoint pressedAt_;       // where the left button went down, on the screen
-    QPoint pressOffset_;     // the same point from the window's top-left corner
+    QPoint pressOffset_;     // the same point in the window
     bool watching_ = false;  // the application-wide filter is installed
 };
 
