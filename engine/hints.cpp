@@ -120,7 +120,7 @@ void reshuffleBoard() {
         cell.kind = k;
         --count[k];
     }
-    paintBoard();
+    paintBoardUnlessPaused();  // a hint's pair may have gone while paused
 }
 
 }  // namespace quorvane

@@ -38,6 +38,12 @@ void paintBoard() {
     drawGrid();
 }
 
+void paintBoardUnlessPaused() {
+    if (paused != True) {
+        paintBoard();
+    }
+}
+
 void drawTimeBar() {
     frmMain().Picture3.PaintPicture(Form2::Picture4, 3 * timeLeft - 450, 0, 450, 10);
 }

@@ -33,6 +33,10 @@ void drawGrid();
 // Clears the board canvas and paints every tile present, then the grid.
 void paintBoard();
 
+// paintBoard, except while the game is paused: the pause banner then stays alone on the board
+// canvas, and resuming repaints the board. A pause can come in while a found link is held.
+void paintBoardUnlessPaused();
+
 // The time bar for the time left: the full bar shifted left by 3 pixels per missing unit.
 void drawTimeBar();
 

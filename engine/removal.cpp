@@ -60,7 +60,13 @@ void removePair(int16 row1, int16 col1, int16 row2, int16 col2) {
     }
     board[row1][col1].present = 0;
     board[row2][col2].present = 0;
-    paintBoard();
+    // The game may have been paused during the hold. The last pair is painted all the same: the
+    // board it leaves is empty, and the level-cleared banner goes over it.
+    if (pairsRemoved >= kPairsPerLevel) {
+        paintBoard();
+    } else {
+        paintBoardUnlessPaused();
+    }
     resetSearch();
     pickRow = pickCol = prevPickRow = prevPickCol = 1;
     timeLeft = static_cast<int16>(timeLeft + 1);

@@ -19,7 +19,11 @@ void pickCell() {
         playClickCue();
         findLink(pickRow, pickCol, kRight, 0);
     }
-    drawGrid();
+    // A pause while a found link was held leaves only its banner on the board, unless that link
+    // ended the level.
+    if (paused != True || levelOver == True) {
+        drawGrid();
+    }
 }
 
 bool pressCell(int16 row, int16 col) {

@@ -9,7 +9,7 @@ packages=(
   libqt6opengl6-dev libqt6svg6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   libpulse-dev pulseaudio
-  xvfb xauth xdotool imagemagick x11-utils python3
+  xvfb xauth xdotool imagemagick x11-utils openbox python3
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   dpkg-dev appstream desktop-file-utils
   xfonts-wqy fonts-arphic-uming fonts-noto-color-emoji fonts-dejavu-core

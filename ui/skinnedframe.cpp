@@ -1,14 +1,14 @@
 #include "skinnedframe.h"
 
-#include <QMouseEvent>
+#include <QEvent>
 #include <QPainter>
 #include <QWidget>
-#include <QWindow>
 
 #include "assets/assets.h"
 #include "form2.h"
 #include "frameimage.h"
 #include "twips.h"
+#include "windowdrag.h"
 
 namespace quorvane::ui {
 
@@ -34,12 +34,15 @@ SkinnedFrame::SkinnedFrame(QWidget* window, QString title)
     connect(closeImage_, &FrameImage::clicked, this, &SkinnedFrame::closeClicked);
     connect(minimiseImage_, &FrameImage::clicked, this, &SkinnedFrame::minimiseClicked);
 
-    addDragSource(window);
+    drag_ = new WindowDrag(window);
     addDragSource(titleBar_);
+    // Leaving an image for the frame around it takes its hover look off.
+    window->installEventFilter(this);
+    titleBar_->installEventFilter(this);
 }
 
 void SkinnedFrame::addDragSource(QWidget* widget) {
-    widget->installEventFilter(this);
+    drag_->addHandle(widget);
 }
 
 void SkinnedFrame::layOut() {
@@ -110,50 +113,15 @@ void SkinnedFrame::applyRegion() {
     window_->setMask(region());
 }
 
-void SkinnedFrame::startDrag(QWidget* source, QPointF globalPosition) {
-    QWindow* handle = window_->windowHandle();
-    if (handle != nullptr && handle->startSystemMove()) {
-        return;
-    }
-    // No window manager took the move: follow the pointer until the button comes up.
-    manualDragSource_ = source;
-    manualDragOffset_ = globalPosition.toPoint() - window_->pos();
-}
-
 void SkinnedFrame::clearHover() {
     closeImage_->clearHover();
     minimiseImage_->clearHover();
 }
 
-// Watches only the drag sources.
+// Watches the window and the title area.
 bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                startDrag(widget, static_cast<QMouseEvent*>(event)->globalPosition());
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (manualDragSource_ == widget) {
-                manualDragSource_ = nullptr;
-                return true;
-            }
-            break;
-        case QEvent::MouseMove:
-            if (manualDragSource_ != nullptr && manualDragSource_ == widget) {
-                const QPointF global = static_cast<QMouseEvent*>(event)->globalPosition();
-                window_->move(global.toPoint() - manualDragOffset_);
-                return true;
-            }
-            // Leaving an image for the frame around it takes its hover look off.
-            if (widget == titleBar_ || widget == window_) {
-                clearHover();
-            }
-            break;
-        default:
-            break;
+    if (event->type() == QEvent::MouseMove) {
+        clearHover();
     }
     return QObject::eventFilter(watched, event);
 }

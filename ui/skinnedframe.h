@@ -1,11 +1,11 @@
 // The window's skin: the frame painted from the skin picture with the icon and the title, the
-// window's rounded outline, dragging the window by its frame, and the close and minimise images.
+// window's rounded outline, dragging the window by its frame (WindowDrag), and the close and
+// minimise images.
 #pragma once
 
 #include <QCursor>
 #include <QImage>
 #include <QObject>
-#include <QPointer>
 #include <QRegion>
 #include <QString>
 
@@ -15,6 +15,7 @@ class QWidget;
 namespace quorvane::ui {
 
 class FrameImage;
+class WindowDrag;
 
 class SkinnedFrame : public QObject {
     Q_OBJECT
@@ -22,8 +23,9 @@ class SkinnedFrame : public QObject {
     // Puts the title bar and the two images on the window; the window and its title bar drag it.
     SkinnedFrame(QWidget* window, QString title);
 
-    // A left press on the widget drags the window.
+    // A left press on the widget, and a move with the button held, drags the window.
     void addDragSource(QWidget* widget);
+    WindowDrag& drag() const { return *drag_; }
 
     // Places the title bar and the images along the top edge of the window's fixed size.
     void layOut();
@@ -49,7 +51,6 @@ class SkinnedFrame : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void startDrag(QWidget* source, QPointF globalPosition);
     void clearHover();
 
     QWidget* window_;
@@ -61,11 +62,7 @@ class SkinnedFrame : public QObject {
     QWidget* titleBar_ = nullptr;
     FrameImage* minimiseImage_ = nullptr;
     FrameImage* closeImage_ = nullptr;
-
-    // A drag the window manager did not take: the window follows the pointer by hand until the
-    // button comes up on the widget the drag started from.
-    QPointer<QWidget> manualDragSource_;
-    QPoint manualDragOffset_;
+    WindowDrag* drag_ = nullptr;
 };
 
 }  // namespace quorvane::ui

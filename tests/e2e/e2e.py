@@ -2,7 +2,9 @@
 """End-to-end tests: the real program under Xvfb, driven by xdotool, checked on screenshots.
 
 Usage: e2e.py PROGRAM [--keep DIR]
-Each check prints one line; the script exits non-zero on the first failure.
+       e2e.py PROGRAM --window-manager
+The second form runs the window checks under a window manager (openbox) on the same kind of
+display. Each check prints one line; the script exits non-zero on the first failure.
 """
 import os
 import random
@@ -18,6 +20,9 @@ SCREEN = (1280, 1024)
 BOARD_ORIGIN = (4 + 8, 32 + 24)  # Picture2 in the window, Picture1 in Picture2
 PAUSE_BUTTON = (664 + 40, 176 + 16)
 CLOSE_IMAGE = (738 + 8, 5 + 8)
+NOTICE = (WINDOW_SIZE[0] - 8 - 6, WINDOW_SIZE[1] - 5 - 6)  # inside its bottom-right corner
+TITLE = (300, 12)
+PRODUCT_PAGE = "https://www.example.com/quorvane/"
 
 
 class Failure(Exception):
@@ -65,6 +70,15 @@ class Screen:
         self.env["TMPDIR"] = os.path.join(workdir, "tmp")
         for key in ("HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TMPDIR"):
             os.makedirs(self.env[key], mode=0o700, exist_ok=True)
+        # The desktop opens pages and files through xdg-open: ours only writes down what it got.
+        self.opened_log = os.path.join(workdir, "opened.txt")
+        tools = os.path.join(workdir, "bin")
+        os.makedirs(tools, exist_ok=True)
+        opener = os.path.join(tools, "xdg-open")
+        with open(opener, "w") as script:
+            script.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened_log)
+        os.chmod(opener, 0o755)
+        self.env["PATH"] = tools + os.pathsep + self.env.get("PATH", "/usr/bin:/bin")
         deadline = time.time() + 20
         while time.time() < deadline:
             if self.run(["xdpyinfo"], check_ok=False).returncode == 0:
@@ -81,6 +95,13 @@ class Screen:
         return result
 
     def close(self):
+        manager = getattr(self, "window_manager", None)
+        if manager is not None and manager.poll() is None:
+            manager.terminate()
+            try:
+                manager.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                manager.kill()
         self.server.terminate()
         try:
             self.server.wait(timeout=5)
@@ -116,6 +137,36 @@ class Screen:
 
     def key(self, *keys):
         self.run(["xdotool", "key"] + list(keys))
+
+    def move_pointer(self, x, y):
+        self.run(["xdotool", "mousemove", str(x), str(y)])
+
+    def opened(self, count, timeout=5):
+        """The first `count` addresses the desktop was asked to open, once there are that many."""
+        deadline = time.time() + timeout
+        lines = []
+        while time.time() < deadline:
+            if os.path.exists(self.opened_log):
+                with open(self.opened_log) as log:
+                    lines = log.read().splitlines()
+                if len(lines) >= count:
+                    break
+            time.sleep(0.1)
+        return lines
+
+    def start_window_manager(self):
+        """Starts openbox on the display and waits until it has taken the screen."""
+        self.window_manager = subprocess.Popen(
+            ["openbox", "--sm-disable"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL
+        )
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            out = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check_ok=False).stdout.decode()
+            if "window id" in out:
+                time.sleep(0.3)
+                return
+            time.sleep(0.1)
+        raise Failure("the window manager did not start")
 
 
 class Picture:
@@ -230,7 +281,73 @@ def find_linkable_pair(game, picture):
     return None
 
 
+def pointer_over_title(screen, game):
+    """The pointer wanders over the title area with no button down."""
+    start = game.at(*TITLE)
+    for step in range(1, 8):
+        screen.move_pointer(start[0] + 15 * step, start[1] + 9 * step)
+        time.sleep(0.03)
+    time.sleep(0.4)
+
+
+def drag_title(screen, game, dx, dy, steps):
+    start = game.at(*TITLE)
+    screen.run(["xdotool", "mousemove", str(start[0]), str(start[1]), "mousedown", "1"])
+    for step in range(1, steps + 1):
+        screen.move_pointer(start[0] + dx * step // steps, start[1] + dy * step // steps)
+        time.sleep(0.03)
+    screen.run(["xdotool", "mouseup", "1"])
+    time.sleep(0.4)
+
+
+def window_manager_checks(program):
+    """Under a window manager the move goes to it, and only once the pointer has really moved: a
+    click quicker than the game can answer must not leave a move running after the button is up."""
+    workdir = tempfile.mkdtemp(prefix="quorvane-e2e-wm-")
+    screen = Screen(workdir)
+    game = None
+    try:
+        screen.start_window_manager()
+        game = Game(screen, program).start()
+        start = screen.geometry(game.window)[:2]
+
+        # The first drag after the start, before anything else touched the window: it goes with
+        # the pointer, trailing it by no more than the drag distance (the window manager starts
+        # from where the pointer was once it had gone that far), and stays where it is left.
+        drag_title(screen, game, -100, -75, 25)
+        where = screen.geometry(game.window)[:2]
+        off = abs(where[0] - (start[0] - 100)) + abs(where[1] - (start[1] - 75))
+        check(off <= 20, "dragging the title moves the window with the pointer (now %s, was %s)" % (where, start))
+        game.origin = where
+        pointer_over_title(screen, game)
+        now = screen.geometry(game.window)[:2]
+        check(now == where, "after the drag the window stays where it was left (%s)" % (now,))
+
+        for attempt in range(1, 4):
+            screen.click(*game.at(*TITLE))
+            pointer_over_title(screen, game)
+            now = screen.geometry(game.window)[:2]
+            check(now == where, "click %d on the title leaves the window put (%s, was %s)" % (attempt, now, where))
+        screen.click(*game.at(*NOTICE))
+        pointer_over_title(screen, game)
+        now = screen.geometry(game.window)[:2]
+        check(now == where, "a click on the notice leaves the window put (%s)" % (now,))
+    except Failure as failure:
+        print("FAIL -", failure, flush=True)
+        if game and game.process and game.process.poll() is not None:
+            sys.stderr.write(game.process.stderr.read().decode(errors="replace"))
+        return 1
+    finally:
+        if game:
+            game.kill()
+        screen.close()
+        shutil.rmtree(workdir, ignore_errors=True)
+    return 0
+
+
 def main():
+    if len(sys.argv) > 2 and sys.argv[2] == "--window-manager":
+        return window_manager_checks(os.path.abspath(sys.argv[1]))
     program = os.path.abspath(sys.argv[1])
     keep = sys.argv[3] if len(sys.argv) > 3 and sys.argv[2] == "--keep" else None
     workdir = tempfile.mkdtemp(prefix="quorvane-e2e-")
@@ -292,6 +409,22 @@ def main():
         time.sleep(0.5)
         resumed = screen.shot()
         check(game.cell(resumed, *probe) == tile_before, "a click on the board resumes the game")
+
+        # A click on the notice opens the product page and is no drag: the pointer going over the
+        # title afterwards leaves the window where it is.
+        screen.click(*game.at(*NOTICE))
+        opened = screen.opened(1)
+        check(opened[:1] == [PRODUCT_PAGE], "the notice opens the product page (%s)" % opened)
+        pointer_over_title(screen, game)
+        now = screen.geometry(game.window)[:2]
+        check(now == (x, y), "the pointer over the title after a click on the notice moves nothing (%s)" % (now,))
+
+        # F1 opens the help page from a button the Tab key has reached, too.
+        screen.key("Tab")
+        screen.key("F1")
+        opened = screen.opened(2)
+        check(len(opened) == 2 and opened[1].startswith("file:///") and opened[1].endswith("/help.html"),
+              "F1 after Tab opens the help page (%s)" % opened[1:])
 
         # Drag the window by its title area, then close it with Yes: the position is saved.
         start_drag = game.at(300, 12)

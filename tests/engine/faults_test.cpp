@@ -89,9 +89,58 @@ TEST_F(LinkHold, PressesAndHintsWaitButTheClockAndPauseRun) {
     EXPECT_EQ(pairsRemoved, 1);
     EXPECT_EQ(window.waits, 2);
     EXPECT_FALSE(holdingLink);
-    // The removal carried on: the board is painted again over the pause banner.
     EXPECT_EQ(paused, True);
-    EXPECT_EQ(window.boardCanvas.paints.size(), 2U);
+}
+
+// The pair goes while the game is paused, but the board stays hidden behind the pause banner
+// until the game resumes; resuming paints it without the pair.
+TEST_F(LinkHold, APauseDuringTheHoldKeepsTheBoardHiddenUntilResumed) {
+    onFirstWait([] { togglePause(); });
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(board[5][5].present, 0);
+    EXPECT_EQ(board[5][6].present, 0);
+    EXPECT_EQ(pairsRemoved, 1);
+    EXPECT_EQ(timeLeft, 150);
+    const std::vector<Paint> bannerOnly{{Form2::Picture3, 224, 168, 192, 144}};
+    EXPECT_EQ(window.boardCanvas.paints, bannerOnly);
+    EXPECT_TRUE(window.boardCanvas.lines.empty());
+
+    togglePause();
+    EXPECT_EQ(window.boardCanvas.paints,
+              (std::vector<Paint>{{Form2::Picture1(2), 80, 320, 40, 40},
+                                  {Form2::Picture1(2), 120, 320, 40, 40}}));
+    EXPECT_EQ(window.boardCanvas.lines.size(), 28U);
+}
+
+// Paused during the hold of a hint's pair, which leaves a dead board: the reshuffle after the
+// hint waits for the resume to be seen as well. With every random draw 0 the four tiles left
+// are laid from (2, 3) on.
+TEST_F(LinkHold, APauseDuringAHintsHoldHidesTheReshuffleToo) {
+    setBoard({"", "", "", "", "....AA", "", "", "", "..BC", "..CB"});
+    window.randomValues = {0.0F};
+    onFirstWait([] { togglePause(); });
+    useHint();
+    EXPECT_EQ(hintsLeft, 2);
+    EXPECT_EQ(pairsRemoved, 1);
+    ASSERT_EQ(board[2][3].present, 1);  // reshuffled
+    EXPECT_EQ(window.boardCanvas.paints,
+              (std::vector<Paint>{{Form2::Picture3, 224, 168, 192, 144}}));
+    EXPECT_TRUE(window.boardCanvas.lines.empty());
+    togglePause();
+    EXPECT_EQ(window.boardCanvas.paints.size(), 4U);
+}
+
+// The last pair ends the level even while paused: the empty board and the level-cleared banner
+// show, as after any clear, since there is nothing left to hide.
+TEST_F(LinkHold, TheLastPairTakenWhilePausedShowsTheLevelClearedBanner) {
+    setBoard({"", "", "", "", "....AA"});
+    pairsRemoved = 69;
+    onFirstWait([] { togglePause(); });
+    ASSERT_TRUE(pressCell(5, 5));
+    EXPECT_EQ(levelOver, True);
+    EXPECT_EQ(window.boardCanvas.paints,
+              (std::vector<Paint>{{Form2::Picture5(1), 140, 220, 360, 40}}));
+    EXPECT_TRUE(window.nextLevelLink.visible);
 }
 
 TEST_F(LinkHold, ALevelDealtDuringTheHoldKeepsAllItsTiles) {

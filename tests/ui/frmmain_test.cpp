@@ -15,15 +15,16 @@
 #include "ui/positionstore.h"
 #include "ui/skinnedframe.h"
 #include "ui/soundplayer.h"
+#include "ui/windowdrag.h"
 #include "widgets/xpbutton.h"
 #include "window_support.h"
 
 namespace quorvane::ui {
 namespace {
 
+using testing::cellCentre;
 using testing::setBoard;
 using testing::tilesOnBoard;
-using testing::cellCentre;
 
 // A pointer move with no button held, delivered to the widget under it.
 void moveOver(QWidget* widget, QPointF at, QPointF global) {
@@ -274,6 +275,76 @@ TEST_F(MainWindow, TheFrameDragsTheWindowAndALinkDoesNot) {
     EXPECT_EQ(desk.opened.size(), 1);
     moveOver(window.get(), QPointF(300, 3), window->mapToGlobal(QPointF(350, 53)));
     EXPECT_EQ(window->pos(), QPoint(130, 120));
+}
+
+// The three links, the board and a button that is off keep their presses from the window: a press
+// there, wherever its release goes, leaves the window where it is.
+TEST_F(MainWindow, OnlyTheFrameAndThePanelsStartADrag) {
+    QWidget* titleBar = window->skinnedFrame().titleBar();
+    const WindowDrag& drag = window->skinnedFrame().drag();
+    window->move(100, 100);
+    const QPointF overTitle = titleBar->mapToGlobal(QPointF(300, 10));
+    const auto pressThenMoveOverTheTitle = [&](QWidget* widget, const char* what) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(widget->isVisible());
+        QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_EQ(drag.state(), WindowDrag::State::Idle);
+        for (const Qt::MouseButtons held : {Qt::MouseButtons(Qt::LeftButton), Qt::MouseButtons()}) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(300, 10), overTitle + QPointF(40, 30),
+                             Qt::NoButton, held, Qt::NoModifier);
+            QApplication::sendEvent(titleBar, &move);
+        }
+        QTest::mouseRelease(titleBar, Qt::LeftButton, {}, QPoint(300, 10));
+        EXPECT_EQ(window->pos(), QPoint(100, 100));
+    };
+    pressThenMoveOverTheTitle(window->noticeLink(), "the notice");
+    pressThenMoveOverTheTitle(boardView(), "the board");
+    button(Command::Hint)->setEnabled(false);
+    pressThenMoveOverTheTitle(button(Command::Hint), "a button that is off");
+    button(Command::Hint)->setEnabled(true);
+    levelCleared();
+    pressThenMoveOverTheTitle(window->nextLevelLink(), "> 下一关");
+    startLevel();
+    timeUp();
+    ASSERT_EQ(window->nextLevelLink()->text(), "继续游戏");
+    pressThenMoveOverTheTitle(window->nextLevelLink(), "继续游戏");
+}
+
+// A question box opened from the keyboard while the title is held ends the drag: the release
+// goes to the box, and the pointer coming back over the title moves nothing.
+TEST_F(MainWindow, AQuestionBoxOpenedDuringATitleDragEndsIt) {
+    ui::desktop().askYesNo = desk.saved.askYesNo;  // the real question box
+    QApplication::setActiveWindow(window.get());
+    button(Command::Restart)->setFocus();
+    QWidget* titleBar = window->skinnedFrame().titleBar();
+    window->move(100, 100);
+    const QPoint grip(300, 10);
+    QTest::mousePress(titleBar, Qt::LeftButton, {}, grip);
+    ASSERT_EQ(window->skinnedFrame().drag().state(), WindowDrag::State::Armed);
+
+    // Answers No as soon as the box shows, from inside its own event loop.
+    bool asked = false;
+    QTimer answerNo;
+    answerNo.setInterval(0);
+    QObject::connect(&answerNo, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget(); box != nullptr) {
+            asked = true;
+            answerNo.stop();
+            box->close();
+        }
+    });
+    answerNo.start();
+    QTest::keyClick(button(Command::Restart), Qt::Key_Space);
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(window->skinnedFrame().drag().state(), WindowDrag::State::Idle);
+
+    const QPointF global = titleBar->mapToGlobal(QPointF(grip));
+    for (const Qt::MouseButtons held : {Qt::MouseButtons(Qt::LeftButton), Qt::MouseButtons()}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(grip), global + QPointF(60, 40), Qt::NoButton,
+                         held, Qt::NoModifier);
+        QApplication::sendEvent(titleBar, &move);
+    }
+    EXPECT_EQ(window->pos(), QPoint(100, 100));
 }
 
 TEST_F(MainWindow, ThePointerOverTheBoardFollowsTilesAndKeepsItsShapeOverEmptyCells) {
