@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "assets/assets.h"
+#include "display.h"
 #include "engine/painting.h"
 #include "engine/selection.h"
 #include "form2.h"
@@ -11,8 +12,8 @@ namespace quorvane::ui {
 
 BoardView::BoardView(const Form2Pictures& pictures, QWidget* parent)
     : PictureBox(pictures, QSize(640, 480), parent),
-      tileCursor_(QPixmap(QStringLiteral(":/board/tile_cursor.png")), kTileCursorHotX,
-                  kTileCursorHotY) {
+      tileCursor_(pointerCursor(QStringLiteral(":/board/tile_cursor.png"),
+                                QPoint(kTileCursorHotX, kTileCursorHotY), pictures.ratio())) {
     setPicture(pictures.background());
     Cls();
 }
