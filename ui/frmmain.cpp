@@ -10,6 +10,7 @@
 
 #include "assets/assets.h"
 #include "boardview.h"
+#include "display.h"
 #include "engine/engine.h"
 #include "enginehost.h"
 #include "linklabel.h"
@@ -138,6 +139,9 @@ void FrmMainWindow::Form_Resize() {
     if (isMinimized()) {
         return;  // a minimised window cannot be moved; the next restore brings it back
     }
+    if (!windowsCanBePlaced()) {
+        return;  // the compositor places the window; the remembered position is kept as it was
+    }
     // Wholly on the screen, never above or left of it.
     savedLeft_ = std::max(savedLeft_, 0);
     savedTop_ = std::max(savedTop_, 0);
@@ -155,7 +159,11 @@ void FrmMainWindow::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    saveWindowPosition(QPoint(x() * Twips::kPerPixel, y() * Twips::kPerPixel));
+    if (windowsCanBePlaced()) {
+        savedLeft_ = x() * Twips::kPerPixel;
+        savedTop_ = y() * Twips::kPerPixel;
+    }
+    saveWindowPosition(QPoint(savedLeft_, savedTop_));
 }
 
 QString FrmMainWindow::title() const {
@@ -237,8 +245,10 @@ void FrmMainWindow::closeImageClicked() {
 }
 
 void FrmMainWindow::minimiseImageClicked() {
-    savedLeft_ = x() * Twips::kPerPixel;
-    savedTop_ = y() * Twips::kPerPixel;
+    if (windowsCanBePlaced()) {
+        savedLeft_ = x() * Twips::kPerPixel;
+        savedTop_ = y() * Twips::kPerPixel;
+    }
     showMinimized();
 }
 
