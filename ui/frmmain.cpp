@@ -142,15 +142,16 @@ void FrmMainWindow::Form_Resize() {
     if (!windowsCanBePlaced()) {
         return;  // the compositor places the window; the remembered position is kept as it was
     }
-    // Wholly on the screen, never above or left of it.
-    savedLeft_ = std::max(savedLeft_, 0);
-    savedTop_ = std::max(savedTop_, 0);
+    // Wholly on the screen where it fits, and never above or left of it: on a screen smaller than
+    // the window (a small one scaled to 150 %) the title band stays within reach.
     if (const QScreen* screen = this->screen(); screen != nullptr) {
         const int screenW = screen->geometry().width() * Twips::kPerPixel;
         const int screenH = screen->geometry().height() * Twips::kPerPixel;
         savedLeft_ = std::min(savedLeft_, screenW - Twips::kWindowWidth);
         savedTop_ = std::min(savedTop_, screenH - Twips::kWindowHeight);
     }
+    savedLeft_ = std::max(savedLeft_, 0);
+    savedTop_ = std::max(savedTop_, 0);
     move(px(savedLeft_), px(savedTop_));
 }
 

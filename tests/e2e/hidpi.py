@@ -149,6 +149,16 @@ def main():
         for scale, least in ((2, 1.8), (1.5, 1.35)):
             check(heights[scale] >= least * heights[1], "at %sx the label's glyph is %.2f times its 1x "
                   "height (at least %s)" % (scale, heights[scale] / heights[1], least))
+        screen.close()
+        # A screen smaller than the window at 2x (1280 x 1024 device pixels is 640 x 512): the window
+        # starts at the top left, its title band within reach, never above or left of the screen.
+        screen = Screen(os.path.join(workdir, "small"), (1280, 1024))
+        game = Game(screen, program, 2).start()
+        try:
+            where = screen.geometry(game.window)[:2]
+            check(where == (0, 0), "on a screen smaller than the window it opens at the top left (%d, %d)" % where)
+        finally:
+            game.kill()
     except Failure as failure:
         print("FAIL -", failure, flush=True)
         return 1
