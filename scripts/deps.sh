@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpulse-dev pulseaudio
   xvfb xauth xdotool imagemagick x11-utils openbox python3
+  qt6-wayland weston
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   dpkg-dev appstream desktop-file-utils
   xfonts-wqy fonts-arphic-uming fonts-noto-color-emoji fonts-dejavu-core

@@ -7,6 +7,7 @@
 
 #include "assets/assets.h"
 #include "boardaccessible.h"
+#include "display.h"
 #include "engine/painting.h"
 #include "engine/selection.h"
 #include "form2.h"
@@ -15,8 +16,8 @@ namespace quorvane::ui {
 
 BoardView::BoardView(const Form2Pictures& pictures, QWidget* parent)
     : PictureBox(pictures, QSize(640, 480), parent),
-      tileCursor_(QPixmap(QStringLiteral(":/board/tile_cursor.png")), kTileCursorHotX,
-                  kTileCursorHotY) {
+      tileCursor_(pointerCursor(QStringLiteral(":/board/tile_cursor.png"),
+                                QPoint(kTileCursorHotX, kTileCursorHotY), pictures.ratio())) {
     // Tab reaches the board; a click leaves the focus where it was, as it always has.
     setFocusPolicy(Qt::TabFocus);
     accessibility::installFactory();

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "display.h"
+
 namespace quorvane::ui {
 
 FrameImage::FrameImage(QImage hover, QImage pressed, QWidget* parent)
@@ -41,6 +43,9 @@ void FrameImage::clearHover() {
 void FrameImage::paintEvent(QPaintEvent*) {
     if (shown_ != nullptr) {
         QPainter painter(this);
+        // A 2x look on a screen of a ratio it does not divide is resampled smoothly.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                              !wholePixelScale(devicePixelRatioF(), shown_->devicePixelRatio()));
         painter.drawImage(QPoint(0, 0), *shown_);
     }
 }

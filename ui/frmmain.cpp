@@ -11,6 +11,7 @@
 #include "assets/assets.h"
 #include "boardaccessible.h"
 #include "boardview.h"
+#include "display.h"
 #include "engine/engine.h"
 #include "enginehost.h"
 #include "linklabel.h"
@@ -147,15 +148,19 @@ void FrmMainWindow::Form_Resize() {
     if (isMinimized()) {
         return;  // a minimised window cannot be moved; the next restore brings it back
     }
-    // Wholly on the screen, never above or left of it.
-    savedLeft_ = std::max(savedLeft_, 0);
-    savedTop_ = std::max(savedTop_, 0);
+    if (!windowsCanBePlaced()) {
+        return;  // the compositor places the window; the remembered position is kept as it was
+    }
+    // Wholly on the screen where it fits, and never above or left of it: on a screen smaller than
+    // the window (a small one scaled to 150 %) the title band stays within reach.
     if (const QScreen* screen = this->screen(); screen != nullptr) {
         const int screenW = screen->geometry().width() * Twips::kPerPixel;
         const int screenH = screen->geometry().height() * Twips::kPerPixel;
         savedLeft_ = std::min(savedLeft_, screenW - Twips::kWindowWidth);
         savedTop_ = std::min(savedTop_, screenH - Twips::kWindowHeight);
     }
+    savedLeft_ = std::max(savedLeft_, 0);
+    savedTop_ = std::max(savedTop_, 0);
     move(px(savedLeft_), px(savedTop_));
 }
 
@@ -164,7 +169,11 @@ void FrmMainWindow::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    saveWindowPosition(QPoint(x() * Twips::kPerPixel, y() * Twips::kPerPixel));
+    if (windowsCanBePlaced()) {
+        savedLeft_ = x() * Twips::kPerPixel;
+        savedTop_ = y() * Twips::kPerPixel;
+    }
+    saveWindowPosition(QPoint(savedLeft_, savedTop_));
 }
 
 QString FrmMainWindow::title() const {
@@ -246,8 +255,10 @@ void FrmMainWindow::closeImageClicked() {
 }
 
 void FrmMainWindow::minimiseImageClicked() {
-    savedLeft_ = x() * Twips::kPerPixel;
-    savedTop_ = y() * Twips::kPerPixel;
+    if (windowsCanBePlaced()) {
+        savedLeft_ = x() * Twips::kPerPixel;
+        savedTop_ = y() * Twips::kPerPixel;
+    }
     showMinimized();
 }
 

@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFont>
 #include <csignal>
 
 #include "assets/assets.h"
+#include "display.h"
 #include "frmmain.h"
 #include "signalwatch.h"
 #include "singleinstance.h"
@@ -62,9 +62,9 @@ int main(int argc, char* argv[]) {
     }
 
     quorvane::initAssets();
-    // The buttons ask for a Song face at 9 points; these are the closest installed ones.
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("WenQuanYi Bitmap Song"),
-                                                        QStringLiteral("AR PL UMing CN")});
+    // The buttons ask for a Song face at 9 points: the closest installed ones, scalable on a
+    // scaled screen.
+    quorvane::ui::setUpFonts(quorvane::ui::startupPixelRatio());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane_256.png")));
 
     quorvane::ui::FrmMainWindow window(QCoreApplication::applicationDirPath());

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "display.h"
 #include "form2.h"
 #include "widgets/olecolor.h"
 #include "widgets/raster.h"
@@ -11,7 +12,11 @@
 namespace quorvane::ui {
 
 PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* parent)
-    : QWidget(parent), pictures_(pictures), image_(size, QImage::Format_RGB32) {
+    : QWidget(parent),
+      pictures_(pictures),
+      ratio_(pictures.ratio()),
+      image_(toDevice(QRect(QPoint(0, 0), size), ratio_).size(), QImage::Format_RGB32) {
+    image_.setDevicePixelRatio(ratio_);
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -27,11 +32,24 @@ void PictureBox::setBackColor(QColor colour) {
     backColor_ = colour;
 }
 
+void PictureBox::drawPicture(const QImage& source, QRect logical) {
+    // The kept image seen pixel for pixel, so that the rectangle's edges land on the device pixels
+    // that lines and neighbouring pictures use.
+    QImage device(image_.bits(), image_.width(), image_.height(), image_.bytesPerLine(),
+                  image_.format());
+    QPainter painter(&device);
+    // Whole pixels are repeated as they are, never smoothed (the engine stretches a 39-pixel tile
+    // face into its 40-pixel cell that way); a picture that does not reach the screen in whole
+    // pixels is resampled smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          !wholePixelScale(ratio_, source.devicePixelRatio()));
+    painter.drawImage(toDevice(logical, ratio_), source, source.rect());
+}
+
 void PictureBox::Cls() {
     image_.fill(backColor_);
     if (!picture_.isNull()) {
-        QPainter painter(&image_);
-        painter.drawImage(QPoint(0, 0), picture_);
+        drawPicture(picture_, QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize()));
     }
     update();
 }
@@ -41,15 +59,13 @@ void PictureBox::PaintPicture(Form2Picture picture, int x, int y, int w, int h) 
     if (source.isNull() || w <= 0 || h <= 0) {
         return;
     }
-    QPainter painter(&image_);
-    // A plain copy stretched pixel by pixel, never smoothed.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(x, y, w, h), source);
+    drawPicture(source, QRect(x, y, w, h));
     update(QRect(x, y, w, h));
 }
 
 void PictureBox::Line(int x1, int y1, int x2, int y2, Colour colour) {
-    // The widgets' raster line leaves out the end point in every direction, as the grid needs.
+    // The widgets' raster line leaves out the end point in every direction, as the grid needs, and
+    // covers each logical pixel's device pixels.
     qm::raster::Canvas(image_).Line(QPoint(x1, y1), QPoint(x2, y2), qm::ToQRgb(colour));
     update(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                  QPoint(std::max(x1, x2), std::max(y1, y2))));
@@ -57,7 +73,14 @@ void PictureBox::Line(int x1, int y1, int x2, int y2, Colour colour) {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    if (ratio_ == 1.0) {
+        painter.drawImage(event->rect(), image_, event->rect());
+        return;
+    }
+    // Painting is clipped to the event's region; at the screen's own ratio this is a plain copy.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          !wholePixelScale(devicePixelRatioF(), ratio_));
+    painter.drawImage(QPoint(0, 0), image_);
 }
 
 }  // namespace quorvane::ui

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "assets/assets.h"
+#include "display.h"
 #include "form2.h"
 #include "frameimage.h"
 #include "twips.h"
@@ -16,17 +17,25 @@ SkinnedFrame::SkinnedFrame(QWidget* window, QString title)
     : QObject(window),
       window_(window),
       title_(std::move(title)),
-      skin_(loadPicture(":/frame/pmain.png", QSize(271, 218))),
-      icon_(loadPicture(":/frame/imico.png", QSize(16, 16))),
-      buttonCursor_(QPixmap(":/frame/button_cursor.png"), kButtonCursorHotX, kButtonCursorHotY) {
+      ratio_(startupPixelRatio()),
+      skin_(loadPicture(":/frame/pmain.png", QSize(271, 218), ratio_)),
+      icon_(loadPicture(":/frame/imico.png", QSize(16, 16), ratio_)),
+      buttonCursor_(pointerCursor(QStringLiteral(":/frame/button_cursor.png"),
+                                  QPoint(kButtonCursorHotX, kButtonCursorHotY), ratio_)) {
+    if (outlineByTransparency()) {
+        // No window shape here: the pixels outside the outline are left transparent instead.
+        window_->setAttribute(Qt::WA_TranslucentBackground);
+    }
     titleBar_ = new QWidget(window);
     titleBar_->setGeometry(px(720), 0, px(Twips::kWindowWidth - 675), px(375));
     titleBar_->setMouseTracking(true);
 
-    minimiseImage_ = new FrameImage(loadPicture(":/frame/immin1.png", QSize(16, 16)),
-                                    loadPicture(":/frame/immin2.png", QSize(16, 16)), window);
-    closeImage_ = new FrameImage(loadPicture(":/frame/imclose1.png", QSize(16, 16)),
-                                 loadPicture(":/frame/imclose2.png", QSize(16, 16)), window);
+    minimiseImage_ =
+        new FrameImage(loadPicture(":/frame/immin1.png", QSize(16, 16), ratio_),
+                       loadPicture(":/frame/immin2.png", QSize(16, 16), ratio_), window);
+    closeImage_ =
+        new FrameImage(loadPicture(":/frame/imclose1.png", QSize(16, 16), ratio_),
+                       loadPicture(":/frame/imclose2.png", QSize(16, 16), ratio_), window);
     for (FrameImage* image : {minimiseImage_, closeImage_}) {
         image->resize(px(255), px(240));
         image->setCursor(buttonCursor_);
@@ -57,10 +66,10 @@ void SkinnedFrame::paintSkin() {
     const int h = Twips::kWindowHeight;
     const int pw = 4065;  // the skin picture's size
     const int ph = 3270;
-    frame_ = QImage(px(w), px(h), QImage::Format_RGB32);
+    frame_ = QImage(toDevice(QRect(0, 0, px(w), px(h)), ratio_).size(), QImage::Format_RGB32);
+    frame_.setDevicePixelRatio(ratio_);
     frame_.fill(QColor(QRgb(kFrameBodyRgb)));
-    QPainter painter(&frame_);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+
     // Edges stretched from a slice of the skin, then the four corners copied as they are.
     struct Copy {
         QRect destination, source;
@@ -75,11 +84,32 @@ void SkinnedFrame::paintSkin() {
         {pxRect(w - 1665, 0, 1665, 435), pxRect(pw - 1665, 0, 1665, 435)},
         {pxRect(w - 1665, h - 525, 1665, 525), pxRect(pw - 1665, ph - 525, 1665, 525)},
     };
-    for (const Copy& copy : copies) {
-        painter.drawImage(copy.destination, skin_, copy.source);
+    {
+        // Pictures are placed on device pixels: destinations are logical rectangles, sources are
+        // in pixels of the 1x picture (the 2x picture has twice as many).
+        QImage device(frame_.bits(), frame_.width(), frame_.height(), frame_.bytesPerLine(),
+                      frame_.format());
+        QPainter painter(&device);
+        const auto copy = [&](const QImage& picture, QRect destination, QRect source) {
+            const qreal pictureRatio = picture.devicePixelRatio();
+            const QRect from = toDevice(source, pictureRatio);
+            if (wholePixelScale(ratio_, pictureRatio)) {
+                painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                painter.drawImage(toDevice(destination, ratio_), picture, from);
+            } else {
+                // Resampled smoothly from the slice alone, so nothing beside it bleeds in.
+                painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                painter.drawImage(toDevice(destination, ratio_), picture.copy(from));
+            }
+        };
+        for (const Copy& c : copies) {
+            copy(skin_, c.destination, c.source);
+        }
+        copy(icon_, pxRect(100, 80, 240, 240), QRect(0, 0, 16, 16));
     }
-    painter.drawImage(pxRect(100, 80, 240, 240), icon_, QRect(0, 0, 16, 16));
 
+    // The title in logical pixels; on a scaled screen it is drawn at the device resolution.
+    QPainter painter(&frame_);
     painter.setPen(Qt::white);
     QFont titleFont = window_->font();
     titleFont.setBold(true);
@@ -91,6 +121,9 @@ void SkinnedFrame::paintSkin() {
 }
 
 void SkinnedFrame::paint(QPainter& painter) const {
+    if (outlineByTransparency()) {
+        painter.setClipRegion(region());
+    }
     painter.drawImage(QPoint(0, 0), frame_);
 }
 

@@ -31,7 +31,8 @@ class SkinnedFrame : public QObject {
     void layOut();
     // Paints the frame picture afresh and has the window show it.
     void paintSkin();
-    // Draws the frame picture; the window's paint event calls it.
+    // Draws the frame picture, only inside the outline where that is what cuts the window's
+    // corners; the window's paint event calls it.
     void paint(QPainter& painter) const;
 
     // The window's outline: a rectangle with its corners rounded off.
@@ -55,6 +56,7 @@ class SkinnedFrame : public QObject {
 
     QWidget* window_;
     QString title_;
+    qreal ratio_;  // the screen's device pixel ratio the pictures and the frame are made for
     QImage skin_;
     QImage icon_;
     QImage frame_;

@@ -38,15 +38,16 @@ def check(condition, what):
 class Screen:
     """An X server of our own and the helpers to look at it."""
 
-    def __init__(self, workdir):
+    def __init__(self, workdir, size=SCREEN):
         # A display of our own, away from the low numbers other servers tend to take.
+        self.size = size
         self.server = None
         for _ in range(20):
             number = random.randint(200, 999)
             if os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists("/tmp/.X11-unix/X%d" % number):
                 continue
             server = subprocess.Popen(
-                ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp", "-br", "-noreset"],
+                ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp", "-br", "-noreset"],
                 stdout=subprocess.DEVNULL,
                 stderr=subprocess.DEVNULL,
             )
@@ -207,16 +208,23 @@ class Picture:
 
 
 class Game:
-    def __init__(self, screen, program):
+    """The game on a screen scaled by `scale` (QT_SCALE_FACTOR): positions are given in the window's
+    logical pixels and turned into the screen's device pixels here."""
+
+    def __init__(self, screen, program, scale=1):
         self.screen = screen
         self.program = program
+        self.scale = scale
         self.process = None
         self.window = None
         self.origin = (0, 0)
 
     def start(self):
+        env = dict(self.screen.env)
+        if self.scale != 1:
+            env["QT_SCALE_FACTOR"] = str(self.scale)
         self.process = subprocess.Popen(
-            [self.program], env=self.screen.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE
+            [self.program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE
         )
         try:
             self.window = self.screen.wait_window()
@@ -230,20 +238,30 @@ class Game:
         deadline = time.time() + 20
         while time.time() < deadline:
             picture = self.screen.shot()
-            if picture.pixel(x + 20, y + 20) != (0, 0, 0) and picture.pixel(
-                x + BOARD_ORIGIN[0] + 60, y + BOARD_ORIGIN[1] + 60
+            if picture.pixel(*self.at(20, 20)) != (0, 0, 0) and picture.pixel(
+                *self.at(BOARD_ORIGIN[0] + 60, BOARD_ORIGIN[1] + 60)
             ) != (0, 0, 0):
                 time.sleep(0.3)
                 return self
             time.sleep(0.1)
         raise Failure("the window was never painted")
 
+    def device(self, v):
+        """The first device pixel of logical pixel v, rounded as Qt rounds a scaled position."""
+        return int(v * self.scale + 0.5)
+
     def at(self, x, y):
-        return self.origin[0] + x, self.origin[1] + y
+        return self.origin[0] + self.device(x), self.origin[1] + self.device(y)
+
+    def rect(self, x, y, w, h):
+        """The device pixels of a logical rectangle of the window, on the screen."""
+        left, top = self.at(x, y)
+        right, bottom = self.at(x + w, y + h)
+        return left, top, right - left, bottom - top
 
     def cell_rect(self, row, col):
-        x, y = self.at(BOARD_ORIGIN[0] + (col - 1) * 40, BOARD_ORIGIN[1] + (row - 1) * 40)
-        return x + 2, y + 2, 36, 36  # inside the grid lines
+        # inside the grid lines
+        return self.rect(BOARD_ORIGIN[0] + (col - 1) * 40 + 2, BOARD_ORIGIN[1] + (row - 1) * 40 + 2, 36, 36)
 
     def cell(self, picture, row, col):
         return picture.crop(*self.cell_rect(row, col))
