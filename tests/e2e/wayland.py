@@ -82,6 +82,11 @@ class Weston:
         env.pop("DISPLAY", None)
         env["WAYLAND_DISPLAY"] = self.socket
         env["QT_QPA_PLATFORM"] = "wayland"
+        if "ASAN_OPTIONS" in env:
+            # Under the sanitizers: full stacks, so that leaks of the EGL driver are told apart
+            # (tests/lsan.supp), and no list of the suppressions used in what the game prints.
+            env["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
+            env["LSAN_OPTIONS"] = env.get("LSAN_OPTIONS", "") + ":print_suppressions=0"
         return env
 
     def close(self):
