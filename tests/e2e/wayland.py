@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
 """The game as a native Wayland client of weston.
 
-Part 1 runs weston's headless backend (pixman renderer; screenshots with weston-screenshooter,
-which needs weston's --debug): the window shows at 759 x 569 and its four corners show the desktop
-behind it. That backend has no input device, and Debian's weston ships no module of weston's test
-protocol that could inject one, so part 2 drives the game through weston's X11 backend nested in
-Xvfb, where xdotool's pointer and keys reach weston as a real seat: a pair is clicked away, the
-title band drags the window (the compositor's move), the minimise image hides the window, and the
-close image with Yes ends the program. The remembered position is left as it was (a Wayland
-program cannot place its window), and the game prints nothing.
+First, under weston's headless backend (pixman renderer; screenshots with weston-screenshooter,
+which needs weston's --debug): the window shows at 759 x 569 and its four corners show the
+desktop behind it. That backend has no input device, and Debian's weston ships no module of
+weston's test protocol that could inject one, so then the game runs in weston's X11 backend
+nested in Xvfb, where xdotool's pointer and keys reach weston as a real seat: a pair is clicked
+away, the title band drags the window (the compositor's move), the minimise image hides the
+window, and the close image with Yes ends the program. The remembered position is left as it was
+(a Wayland program cannot place its window), and the game prints nothing.
 
 Usage: wayland.py PROGRAM
 Each check prints one line; exits non-zero on the first failure, 77 when weston is not installed.
@@ -82,6 +82,11 @@ class Weston:
         env.pop("DISPLAY", None)
         env["WAYLAND_DISPLAY"] = self.socket
         env["QT_QPA_PLATFORM"] = "wayland"
+        if "ASAN_OPTIONS" in env:
+            # Under the sanitizers: full stacks, so that leaks of the EGL driver are told apart
+            # (tests/lsan.supp), and no list of the suppressions used in what the game prints.
+            env["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
+            env["LSAN_OPTIONS"] = env.get("LSAN_OPTIONS", "") + ":print_suppressions=0"
         return env
 
     def close(self):
