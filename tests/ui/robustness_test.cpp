@@ -26,9 +26,9 @@
 namespace quorvane::ui {
 namespace {
 
+using testing::cellCentre;
 using testing::expectConsistentGame;
 using testing::Pos;
-using testing::cellCentre;
 
 long residentKib() {
     std::ifstream status("/proc/self/status");
