@@ -75,22 +75,14 @@ void BoardView::arrowKey(int key) {
     const bool wasShown = keyCursorShown();
     const QRect before = keyCursorRect();
     if (wasShown) {
-        switch (key) {
-            case Qt::Key_Left:
-                keyCol_ = std::max<int>(keyCol_ - 1, kFirstPlayingCol);
-                break;
-            case Qt::Key_Right:
-                keyCol_ = std::min<int>(keyCol_ + 1, kLastPlayingCol);
-                break;
-            case Qt::Key_Up:
-                keyRow_ = std::max<int>(keyRow_ - 1, kFirstPlayingRow);
-                break;
-            case Qt::Key_Down:
-                keyRow_ = std::min<int>(keyRow_ + 1, kLastPlayingRow);
-                break;
-            default:
-                return;
+        // One cell in the arrow's direction, never out of the playing field.
+        const int across = key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0;
+        const int down = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
+        if (across == 0 && down == 0) {
+            return;
         }
+        keyCol_ = std::clamp<int>(keyCol_ + across, kFirstPlayingCol, kLastPlayingCol);
+        keyRow_ = std::clamp<int>(keyRow_ + down, kFirstPlayingRow, kLastPlayingRow);
     }
     keyboardInUse_ = true;
     if (window()->focusWidget() != this) {

@@ -15,6 +15,7 @@ import time
 
 import pyatspi
 
+import e2e
 from e2e import Failure, Game, Screen, check
 
 BUTTONS = ["重新载入", "暂停", "求助 10", "关于", "官方网站", "游戏频道"]
@@ -44,12 +45,10 @@ def walk(node, found):
 
 def main():
     program = os.path.abspath(sys.argv[1])
-    workdir = tempfile.mkdtemp(prefix="quorvane-atspi-")
-    screen = Screen(workdir)
-    screen.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-    game = None
-    try:
-        game = Game(screen, program).start()
+
+    def checks(screen, games):
+        screen.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        game = e2e.start_game(screen, games, program)
         app = find_application("Quorvane")
         nodes = walk(app, [])
 
@@ -85,15 +84,8 @@ def main():
         names = [name for _, name, _ in nodes]
         check("第 1 关" in names and "第" not in names and "关" not in names,
               "the level caption reads as one text")
-    except Failure as failure:
-        print("FAIL -", failure, flush=True)
-        return 1
-    finally:
-        if game:
-            game.kill()
-        screen.close()
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return e2e.run_checks("quorvane-atspi-", checks)
 
 
 if __name__ == "__main__":

@@ -97,17 +97,9 @@ class Screen:
 
     def close(self):
         manager = getattr(self, "window_manager", None)
-        if manager is not None and manager.poll() is None:
-            manager.terminate()
-            try:
-                manager.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                manager.kill()
-        self.server.terminate()
-        try:
-            self.server.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            self.server.kill()
+        if manager is not None:
+            stop_process(manager, 5)
+        stop_process(self.server, 5)
 
     def windows(self, name="^Quorvane "):
         result = self.run(["xdotool", "search", "--onlyvisible", "--name", name], check_ok=False)
@@ -363,15 +355,56 @@ def window_manager_checks(program):
     return 0
 
 
+def stop_process(process, timeout):
+    """Asks a process to end, and kills it if it has not within timeout seconds."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def start_game(screen, games, program):
+    """Starts a game, put in games first so that it is killed even if it never shows."""
+    game = Game(screen, program)
+    games.append(game)
+    return game.start()
+
+
+def run_checks(prefix, checks):
+    """Runs checks(screen, games) on an X server of its own, in a folder of its own. Prints the
+    first failed check and returns 1, else 0. Every game put in games is killed, and the server and
+    the folder are gone, whatever happened."""
+    workdir = tempfile.mkdtemp(prefix=prefix)
+    games = []
+    screen = None
+    try:
+        screen = Screen(workdir)
+        checks(screen, games)
+    except Failure as failure:
+        print("FAIL -", failure, flush=True)
+        for g in games:
+            if g.process and g.process.stderr and g.process.poll() is not None:
+                sys.stderr.write(g.process.stderr.read().decode(errors="replace"))
+        return 1
+    finally:
+        for g in games:
+            g.kill()
+        if screen is not None:
+            screen.close()
+        shutil.rmtree(workdir, ignore_errors=True)
+    return 0
+
+
 def main():
     if len(sys.argv) > 2 and sys.argv[2] == "--window-manager":
         return window_manager_checks(os.path.abspath(sys.argv[1]))
     program = os.path.abspath(sys.argv[1])
     keep = sys.argv[3] if len(sys.argv) > 3 and sys.argv[2] == "--keep" else None
-    workdir = tempfile.mkdtemp(prefix="quorvane-e2e-")
-    screen = Screen(workdir)
-    games = []
-    try:
+
+    def checks(screen, games):
         # First start: centred, the right size, with the notched outline.
         started = time.time()
         game = Game(screen, program).start()
@@ -496,18 +529,8 @@ def main():
             if p.poll() is None:
                 p.kill()
                 p.wait()
-    except Failure as failure:
-        print("FAIL -", failure, flush=True)
-        for g in games:
-            if g.process and g.process.stderr and g.process.poll() is not None:
-                sys.stderr.write(g.process.stderr.read().decode(errors="replace"))
-        return 1
-    finally:
-        for g in games:
-            g.kill()
-        screen.close()
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return run_checks("quorvane-e2e-", checks)
 
 
 if __name__ == "__main__":

@@ -14,10 +14,9 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-from e2e import CLOSE_IMAGE, Failure, Game, Screen, check
+from e2e import CLOSE_IMAGE, Game, check, run_checks, stop_process
 
 PROBE_LIMIT_S = 30
 SANITIZER_MARKS = ("LeakSanitizer", "AddressSanitizer", "runtime error:")
@@ -49,13 +48,8 @@ class SoundServer:
         self.close()
 
     def close(self):
-        if self.process and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        if self.process:
+            stop_process(self.process, 5)
 
 
 def sanitizer_report(text):
@@ -98,60 +92,52 @@ def stress_probe(probe, runs, server, workdir):
     check(not bad, "a cue playing at exit never hangs, fails or leaks (%d runs)" % runs)
 
 
-def stress_game(program, runs, server, workdir):
-    screen = Screen(workdir)
+def stress_game(screen, games, program, runs, server):
     if server.address:
         screen.env["PULSE_SERVER"] = server.address
-    game = None
-    try:
-        slowest = 0.0
-        for i in range(runs):
-            game = Game(screen, program)
-            game.process = subprocess.Popen([program], env=screen.env, stdout=subprocess.DEVNULL,
-                                            stderr=subprocess.PIPE)
-            game.window = screen.wait_window()
-            x, y, _, _ = screen.geometry(game.window)
-            game.origin = (x, y)
-            time.sleep(0.2)
-            game.click_cell(2 + i % 10, 2 + i % 14)  # a press plays a cue
-            screen.click(*game.at(*CLOSE_IMAGE))
-            deadline = time.time() + 10
-            while time.time() < deadline and not screen.windows("^Quorvane$"):
-                time.sleep(0.02)
-            closed_at = time.time()
-            screen.key("alt+y")
-            code = game.wait_exit(timeout=PROBE_LIMIT_S)
-            slowest = max(slowest, time.time() - closed_at)
-            errors = game.process.stderr.read().decode(errors="replace") if code is not None else ""
-            if code != 0 or sanitizer_report(errors):
-                sys.stderr.write(errors[-3000:])
-            check(code == 0 and not sanitizer_report(errors),
-                  "run %d: press, close and Yes end the game cleanly (exit %s)" % (i + 1, code))
-            game = None
-        print("# game: %d runs, slowest exit after Yes %.2f s" % (runs, slowest))
-    finally:
-        if game is not None:
-            game.kill()
-        screen.close()
+    slowest = 0.0
+    for i in range(runs):
+        game = Game(screen, program)
+        games.append(game)
+        game.process = subprocess.Popen([program], env=screen.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE)
+        game.window = screen.wait_window()
+        x, y, _, _ = screen.geometry(game.window)
+        game.origin = (x, y)
+        time.sleep(0.2)
+        game.click_cell(2 + i % 10, 2 + i % 14)  # a press plays a cue
+        screen.click(*game.at(*CLOSE_IMAGE))
+        deadline = time.time() + 10
+        while time.time() < deadline and not screen.windows("^Quorvane$"):
+            time.sleep(0.02)
+        closed_at = time.time()
+        screen.key("alt+y")
+        code = game.wait_exit(timeout=PROBE_LIMIT_S)
+        slowest = max(slowest, time.time() - closed_at)
+        errors = game.process.stderr.read().decode(errors="replace") if code is not None else ""
+        if code != 0 or sanitizer_report(errors):
+            sys.stderr.write(errors[-3000:])
+        check(code == 0 and not sanitizer_report(errors),
+              "run %d: press, close and Yes end the game cleanly (exit %s)" % (i + 1, code))
+    print("# game: %d runs, slowest exit after Yes %.2f s" % (runs, slowest))
 
 
 def main():
     probe, program = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     probe_runs = int(sys.argv[3]) if len(sys.argv) > 3 else 200
     game_runs = int(sys.argv[4]) if len(sys.argv) > 4 else 20
-    workdir = tempfile.mkdtemp(prefix="quorvane-exit-")
-    server = SoundServer(workdir)
-    print("# sound server: %s" % (server.address or "none"))
-    try:
-        stress_probe(probe, probe_runs, server, workdir)
-        stress_game(program, game_runs, server, workdir)
-    except Failure as failure:
-        print("FAIL -", failure, flush=True)
-        return 1
-    finally:
-        server.close()
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    def checks(screen, games):
+        folder = screen.env["TMPDIR"]
+        server = SoundServer(folder)
+        print("# sound server: %s" % (server.address or "none"))
+        try:
+            stress_probe(probe, probe_runs, server, folder)
+            stress_game(screen, games, program, game_runs, server)
+        finally:
+            server.close()
+
+    return run_checks("quorvane-exit-", checks)
 
 
 if __name__ == "__main__":

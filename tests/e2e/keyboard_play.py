@@ -12,8 +12,9 @@ import sys
 import tempfile
 import time
 
+import e2e
 from e2e import BOARD_ORIGIN, Failure, Game, Screen, check
-from play_level import INNER, find_pair, load_png
+from play_level import INNER, arguments, find_pair
 
 CURSOR_RGB = (255, 0, 64)  # BoardView::kKeyCursorRgb
 PAIRS_WANTED = 10
@@ -71,14 +72,10 @@ class Player:
 
 
 def main():
-    program = os.path.abspath(sys.argv[1])
-    background = load_png(sys.argv[2])
-    keep = sys.argv[4] if len(sys.argv) > 4 and sys.argv[3] == "--keep" else None
-    workdir = tempfile.mkdtemp(prefix="quorvane-keys-")
-    screen = Screen(workdir)
-    game = None
-    try:
-        game = Game(screen, program).start()
+    program, background, keep = arguments()
+
+    def checks(screen, games):
+        game = e2e.start_game(screen, games, program)
         # A window manager would hand the new window the keyboard; there is none here.
         screen.run(["xdotool", "windowfocus", "--sync", game.window])
         time.sleep(0.2)
@@ -135,15 +132,8 @@ def main():
         same = all(after[cell] == before[cell] or (before[cell] == -1 and after[cell] > 0) for cell in INNER)
         check(same and cursor_pixels(game, resumed, *player.at) >= 100,
               "P again shows the same tiles and the cursor")
-    except Failure as failure:
-        print("FAIL -", failure, flush=True)
-        return 1
-    finally:
-        if game:
-            game.kill()
-        screen.close()
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return e2e.run_checks("quorvane-keys-", checks)
 
 
 if __name__ == "__main__":

@@ -76,15 +76,18 @@ def find_pair(board):
     return None
 
 
-def main():
-    program = os.path.abspath(sys.argv[1])
-    background = load_png(sys.argv[2])
+def arguments():
+    """PROGRAM BACKGROUND_PNG [--keep DIR]: the program, the board's background picture, and the
+    folder to keep screenshots in, if any."""
     keep = sys.argv[4] if len(sys.argv) > 4 and sys.argv[3] == "--keep" else None
-    workdir = tempfile.mkdtemp(prefix="quorvane-level-")
-    screen = Screen(workdir)
-    game = None
-    try:
-        game = Game(screen, program).start()
+    return os.path.abspath(sys.argv[1]), load_png(sys.argv[2]), keep
+
+
+def main():
+    program, background, keep = arguments()
+
+    def checks(screen, games):
+        game = e2e.start_game(screen, games, program)
         first = screen.shot(os.path.join(keep, "level-start.png") if keep else None)
         faces = {}
         for cell in INNER:
@@ -136,15 +139,8 @@ def main():
         dealt = screen.shot(os.path.join(keep, "level-two.png") if keep else None)
         board = read_board(game, dealt, background, faces)
         check(all(board[cell] > 0 for cell in INNER), "a click on the board deals the next level in full")
-    except Failure as failure:
-        print("FAIL -", failure, flush=True)
-        return 1
-    finally:
-        if game:
-            game.kill()
-        screen.close()
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return e2e.run_checks("quorvane-level-", checks)
 
 
 if __name__ == "__main__":

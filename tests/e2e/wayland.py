@@ -22,7 +22,7 @@ import tempfile
 import time
 
 from e2e import (BOARD_ORIGIN, LINK_RGB, WINDOW_SIZE, Failure, Game, Picture, Screen, check,
-                 find_linkable_pair)
+                 find_linkable_pair, stop_process)
 
 SKIPPED = 77
 PANEL = 40  # weston's desktop panel along the top edge; its clock changes, so it is not compared
@@ -90,13 +90,7 @@ class Weston:
         return env
 
     def close(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop_process(self.process, 10)
         self.log.close()
 
 

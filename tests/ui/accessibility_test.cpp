@@ -29,15 +29,12 @@ QString fruit(int kind) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-class WindowAccessibility : public ::testing::Test {
+class WindowAccessibility : public testing::WindowTest {
   protected:
     void SetUp() override {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane").clear();
-        window = std::make_unique<FrmMainWindow>(QCoreApplication::applicationDirPath());
-        window->Form_Load();
+        WindowTest::SetUp();
         QApplication::setActiveWindow(window.get());
     }
-    void TearDown() override { window.reset(); }
 
     BoardView* view() const { return window->boardView(); }
     QAccessibleInterface* table() const {
@@ -47,9 +44,6 @@ class WindowAccessibility : public ::testing::Test {
         QTest::keyClick(window.get(), k);
         QCoreApplication::sendPostedEvents();
     }
-
-    testing::RecordingDesktop desk;
-    std::unique_ptr<FrmMainWindow> window;
 };
 
 TEST_F(WindowAccessibility, TheBoardIsATableOfItsPlayingCells) {

@@ -35,23 +35,11 @@ void moveOver(QWidget* widget, QPoint at = QPoint(5, 5)) {
     moveOver(widget, at, widget->mapToGlobal(QPointF(at)));
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public testing::WindowTest {
   protected:
-    void SetUp() override {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane").clear();
-        window = std::make_unique<FrmMainWindow>(QCoreApplication::applicationDirPath());
-        window->Form_Load();
-    }
-    void TearDown() override { window.reset(); }
-
-    BoardView* boardView() const { return window->boardView(); }
-    qm::XPButton* button(Command command) const { return window->commands().button(command); }
     void click(Command command) { QTest::mouseClick(button(command), Qt::LeftButton); }
     IntervalTimer& countdown() { return window->engineHost().countdown(); }
     IntervalTimer& holdTimer() { return window->engineHost().holdTimer(); }
-
-    testing::RecordingDesktop desk;
-    std::unique_ptr<FrmMainWindow> window;
 };
 
 TEST_F(MainWindow, LoadShowsTheFixedWindowAndDealsLevelOne) {

@@ -22,19 +22,15 @@ namespace {
 using testing::cellCentre;
 using testing::setBoard;
 
-class KeyboardPlay : public ::testing::Test {
+class KeyboardPlay : public testing::WindowTest {
   protected:
     void SetUp() override {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane").clear();
-        window = std::make_unique<FrmMainWindow>(QCoreApplication::applicationDirPath());
-        window->Form_Load();
+        WindowTest::SetUp();
         QApplication::setActiveWindow(window.get());
         button(Command::Restart)->setFocus();
     }
-    void TearDown() override { window.reset(); }
 
     BoardView* view() const { return window->boardView(); }
-    qm::XPButton* button(Command command) const { return window->commands().button(command); }
     QWidget* focus() const { return QApplication::focusWidget(); }
 
     // A key pressed and released on whatever has the focus, as the window system delivers it;
@@ -61,9 +57,6 @@ class KeyboardPlay : public ::testing::Test {
         return n;
     }
     int shownCursorPixels() const { return cursorPixels(view()->grab().toImage()); }
-
-    testing::RecordingDesktop desk;
-    std::unique_ptr<FrmMainWindow> window;
 };
 
 TEST_F(KeyboardPlay, TheFirstArrowShowsTheCursorTopLeftThenArrowsWalkThePlayingField) {

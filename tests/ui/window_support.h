@@ -1,13 +1,22 @@
 // What the window tests share: a desktop that answers questions and records what is shown and
-// opened, and where on the board a cell is.
+// opened, a fresh window for each test, and where on the board a cell is.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
 #include <QPoint>
+#include <QSettings>
 #include <QStringList>
 #include <QUrl>
+#include <memory>
 
 #include "engine/painting.h"
+#include "ui/boardview.h"
+#include "ui/commandcolumn.h"
+#include "ui/frmmain.h"
 #include "ui/platform.h"
+#include "widgets/xpbutton.h"
 
 namespace quorvane::testing {
 
@@ -32,6 +41,23 @@ struct RecordingDesktop {
     QStringList questions;
     QStringList informed;
     QList<QUrl> opened;
+};
+
+// A main window dealt afresh for each test, with no remembered position, on a recording desktop.
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane").clear();
+        window = std::make_unique<ui::FrmMainWindow>(QCoreApplication::applicationDirPath());
+        window->Form_Load();
+    }
+    void TearDown() override { window.reset(); }
+
+    ui::BoardView* boardView() const { return window->boardView(); }
+    qm::XPButton* button(ui::Command command) const { return window->commands().button(command); }
+
+    RecordingDesktop desk;  // outlives the window
+    std::unique_ptr<ui::FrmMainWindow> window;
 };
 
 // The middle of a cell in the board view.
