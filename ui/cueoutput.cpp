@@ -113,17 +113,18 @@ void PulseAudioOutput::openStream() {
         pa_context_get_state(context_) != PA_CONTEXT_READY) {
         return;
     }
-    pa_sample_spec spec{};
-    spec.format = format_.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = static_cast<std::uint32_t>(format_.sampleRate);
-    spec.channels = static_cast<std::uint8_t>(format_.channels);
-    stream_ = pa_stream_new(context_, "cues", &spec, nullptr);
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = format_.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = static_cast<std::uint32_t>(format_.sampleRate);
+    sampleFormat.channels = static_cast<std::uint8_t>(format_.channels);
+    stream_ = pa_stream_new(context_, "cues", &sampleFormat, nullptr);
     if (stream_ == nullptr) {
         return;
     }
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferedMs * 1000, &spec));
+    buffer.tlength =
+        static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferedMs * 1000, &sampleFormat));
     buffer.prebuf = 0;  // play the first samples at once and never wait to refill
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
