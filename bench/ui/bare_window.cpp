@@ -1,19 +1,50 @@
-// The smallest Qt window of the game's size: the yardstick for the game's start-up time and memory.
+// The yardstick for the game's start-up time and memory: a bare Qt window of the game's size that
+// shows what any window of the game's kind shows on its first frame, a 640 x 480 painted canvas
+// and one line of text in the game's Song face, and nothing else.
 #include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QMetaObject>
 #include <QPainter>
 #include <QWidget>
 #include <cstdio>
 
 namespace {
 
+class Canvas : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::darkGreen); }
+};
+
 class BareWindow : public QWidget {
+  public:
+    BareWindow() {
+        auto* canvas = new Canvas(this);
+        canvas->setGeometry(14, 42, 640, 480);
+        auto* caption = new QLabel(QStringLiteral("第 1 关"), this);
+        caption->setFont(QFont(QStringLiteral("宋体"), 9));
+        caption->setGeometry(60, 20, 80, 19);
+    }
+
   protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter(this).fillRect(rect(), Qt::darkGreen);
+        QPainter(this).fillRect(rect(), QColor(0xe6, 0xee, 0xe0));
+        // As the game does: "first paint" when the window starts its first frame, "first frame"
+        // once that frame is painted whole, the text included, and handed to the display.
         if (!reported_) {
             reported_ = true;
-            std::fputs("first frame\n", stdout);
+            std::fputs("first paint\n", stdout);
             std::fflush(stdout);
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    std::fputs("first frame\n", stdout);
+                    std::fflush(stdout);
+                },
+                Qt::QueuedConnection);
         }
     }
 
@@ -25,6 +56,9 @@ class BareWindow : public QWidget {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The game's substitutions for its Song face on an unscaled screen.
+    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("WenQuanYi Bitmap Song"),
+                                                        QStringLiteral("AR PL UMing CN")});
     BareWindow window;
     window.setWindowTitle(QStringLiteral("Bare 759x569"));
     window.setFixedSize(759, 569);
