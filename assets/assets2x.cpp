@@ -1,5 +1,7 @@
 #include "assets/assets2x.h"
 
+#include "assets/rawpictures.h"
+
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initQuorvaneAssets2xResource() {
     Q_INIT_RESOURCE(quorvane_assets_2x);
@@ -27,7 +29,9 @@ QImage loadAsset(const QString& path, qreal dpr) {
             return twin;
         }
     }
-    return QImage(path);
+    // The built-in pixels where there are some: nothing to decode, nothing copied.
+    const QImage raw = rawPicture(path);
+    return raw.isNull() ? QImage(path) : raw;
 }
 
 }  // namespace quorvane

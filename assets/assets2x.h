@@ -42,7 +42,8 @@ QString assetPath2x(const QString& path);
 // reads the 2x twin and marks it with a device pixel ratio of 2, so that it paints at the size of
 // the 1x picture with every pixel used; if there is no twin it reads the 1x picture. At 1 and
 // below it reads the 1x picture and never touches the twin. A picture missing at both sizes
-// gives a null image.
+// gives a null image. A 1x picture comes from the pixels built into the program (rawpictures.h),
+// read-only: painting on it makes a copy first.
 QImage loadAsset(const QString& path, qreal dpr);
 
 }  // namespace quorvane

@@ -21,6 +21,13 @@ class XPPicture {
     static XPPicture Load(const QString& source, QPoint hotSpot = {-1, -1});
     static XPPicture FromImage(const QImage& image, bool icon = false);
 
+    // Where Load reads a picture. By default from the file or resource itself; a program that
+    // keeps its pictures some other way (decoded already, say) installs a reader that gives the
+    // image of a source, or a null image to have the file read after all. Set it before the
+    // first picture is loaded; nullptr restores the default.
+    using Reader = QImage (*)(const QString& source);
+    static void SetReader(Reader reader);
+
     bool IsEmpty() const { return !present_; }
     bool IsValid() const { return present_ && !image_.isNull(); }
     bool IsIcon() const { return icon_; }

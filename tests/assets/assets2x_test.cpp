@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "assets/assets2x.h"
+#include "assets/rawpictures.h"
 
 namespace {
 
@@ -229,6 +230,25 @@ TEST_F(Assets2x, LoadAssetTakesTheTwinAboveRatioOne) {
     EXPECT_EQ(icon.devicePixelRatio(), 1.0);
     EXPECT_TRUE(quorvane::loadAsset(QStringLiteral(":/form2/picture9.png"), 2.0).isNull());
     EXPECT_TRUE(quorvane::loadAsset(QStringLiteral(":/form2/picture9.png"), 1.0).isNull());
+}
+
+// At 1x every picture comes from the pixels decoded at build time: the very pixels of its file
+// (a stale or misplaced build would show), held in the program's own read-only data.
+TEST_F(Assets2x, AtRatioOneEveryPictureIsItsFileFromTheBuiltInPixels) {
+    const std::vector<QString> paths = onePictures();
+    ASSERT_EQ(quorvane::rawPictures().size(), paths.size());
+    for (const QString& path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        const QImage file = load(path);
+        const QImage shown = quorvane::loadAsset(path, 1.0);
+        ASSERT_EQ(shown.size(), file.size());
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), file);
+        EXPECT_EQ(shown.hasAlphaChannel(), QImage(path).hasAlphaChannel());
+        const uchar* pixels = shown.constBits();
+        const uchar* begin = quorvane::rawPixels();
+        EXPECT_TRUE(pixels >= begin && pixels < begin + 4 * 1024 * 1024) << "a copy was made";
+        EXPECT_EQ(reinterpret_cast<quintptr>(pixels) % 64, 0U);
+    }
 }
 
 }  // namespace

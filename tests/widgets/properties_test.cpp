@@ -217,6 +217,32 @@ TEST_F(Properties, MouseIconRejectsWhatDoesNotLoad) {
     EXPECT_EQ(changed.count(), 0);
 }
 
+// A program's reader is asked first; a null answer reads the file after all, and the source is
+// what the picture remembers either way.
+TEST_F(Properties, PicturesComeFromTheInstalledReaderFirst) {
+    static QStringList asked;
+    asked.clear();
+    qm::XPPicture::SetReader([](const QString& source) {
+        asked.append(source);
+        QImage image(5, 7, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        return source == QLatin1String("kept.png") ? image : QImage();
+    });
+    const qm::XPPicture kept = qm::XPPicture::Load(QStringLiteral("kept.png"), {2, 3});
+    const qm::XPPicture missing = qm::XPPicture::Load(QStringLiteral(":/no/such.png"));
+    qm::XPPicture::SetReader(nullptr);
+    const qm::XPPicture plain = qm::XPPicture::Load(QStringLiteral("kept.png"));
+
+    EXPECT_EQ(asked, QStringList({"kept.png", ":/no/such.png"}));
+    EXPECT_TRUE(kept.IsValid());
+    EXPECT_TRUE(kept.IsIcon());
+    EXPECT_EQ(kept.Width(), 5);
+    EXPECT_EQ(kept.Source(), "kept.png");
+    EXPECT_EQ(kept.HotSpot(), QPoint(2, 3));
+    EXPECT_FALSE(missing.IsValid());
+    EXPECT_FALSE(plain.IsValid());  // no such file: the reader was taken away
+}
+
 TEST_F(Properties, FontStyleAndPictureSizeMapToTheirStorage) {
     XPButton* b = Make();
     b->setFontStyle(2 | 8);
