@@ -62,13 +62,18 @@ void SkinnedFrame::layOut() {
 }
 
 void SkinnedFrame::paintSkin() {
+    window_->update();
+}
+
+void SkinnedFrame::paint(QPainter& painter) const {
     const int w = Twips::kWindowWidth;
     const int h = Twips::kWindowHeight;
     const int pw = 4065;  // the skin picture's size
     const int ph = 3270;
-    frame_ = QImage(toDevice(QRect(0, 0, px(w), px(h)), ratio_).size(), QImage::Format_RGB32);
-    frame_.setDevicePixelRatio(ratio_);
-    frame_.fill(QColor(QRgb(kFrameBodyRgb)));
+    if (outlineByTransparency()) {
+        painter.setClipRegion(region());
+    }
+    painter.fillRect(pxRect(0, 0, w, h), QColor(QRgb(kFrameBodyRgb)));
 
     // Edges stretched from a slice of the skin, then the four corners copied as they are.
     struct Copy {
@@ -86,45 +91,37 @@ void SkinnedFrame::paintSkin() {
     };
     {
         // Pictures are placed on device pixels: destinations are logical rectangles, sources are
-        // in pixels of the 1x picture (the 2x picture has twice as many).
-        QImage device(frame_.bits(), frame_.width(), frame_.height(), frame_.bytesPerLine(),
-                      frame_.format());
-        QPainter painter(&device);
+        // in pixels of the 1x picture (the 2x picture has twice as many). The painter counts in
+        // device pixels meanwhile.
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        painter.save();
+        painter.scale(1.0 / ratio, 1.0 / ratio);
         const auto copy = [&](const QImage& picture, QRect destination, QRect source) {
             const qreal pictureRatio = picture.devicePixelRatio();
             const QRect from = toDevice(source, pictureRatio);
-            if (wholePixelScale(ratio_, pictureRatio)) {
+            if (wholePixelScale(ratio, pictureRatio)) {
                 painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-                painter.drawImage(toDevice(destination, ratio_), picture, from);
+                painter.drawImage(toDevice(destination, ratio), picture, from);
             } else {
                 // Resampled smoothly from the slice alone, so nothing beside it bleeds in.
                 painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-                painter.drawImage(toDevice(destination, ratio_), picture.copy(from));
+                painter.drawImage(toDevice(destination, ratio), picture.copy(from));
             }
         };
         for (const Copy& c : copies) {
             copy(skin_, c.destination, c.source);
         }
         copy(icon_, pxRect(100, 80, 240, 240), QRect(0, 0, 16, 16));
+        painter.restore();
     }
 
     // The title in logical pixels; on a scaled screen it is drawn at the device resolution.
-    QPainter painter(&frame_);
     painter.setPen(Qt::white);
     QFont titleFont = window_->font();
     titleFont.setBold(true);
     painter.setFont(titleFont);
     const QFontMetrics metrics(titleFont);
     painter.drawText(QPoint(px(420), px(100) + metrics.ascent()), title_);
-    painter.end();
-    window_->update();
-}
-
-void SkinnedFrame::paint(QPainter& painter) const {
-    if (outlineByTransparency()) {
-        painter.setClipRegion(region());
-    }
-    painter.drawImage(QPoint(0, 0), frame_);
 }
 
 QRegion SkinnedFrame::region() const {

@@ -29,10 +29,11 @@ class SkinnedFrame : public QObject {
 
     // Places the title bar and the images along the top edge of the window's fixed size.
     void layOut();
-    // Paints the frame picture afresh and has the window show it.
+    // Has the window paint its frame afresh.
     void paintSkin();
-    // Draws the frame picture, only inside the outline where that is what cuts the window's
-    // corners; the window's paint event calls it.
+    // Draws the frame straight from the skin picture, with the icon and the title, only inside
+    // the outline where that is what cuts the window's corners; the window's paint event calls it.
+    // No picture of the whole frame is kept: the window's own buffer holds what was painted.
     void paint(QPainter& painter) const;
 
     // The window's outline: a rectangle with its corners rounded off.
@@ -56,10 +57,9 @@ class SkinnedFrame : public QObject {
 
     QWidget* window_;
     QString title_;
-    qreal ratio_;  // the screen's device pixel ratio the pictures and the frame are made for
+    qreal ratio_;  // the screen's device pixel ratio the pictures are chosen for
     QImage skin_;
     QImage icon_;
-    QImage frame_;
     QCursor buttonCursor_;
     QWidget* titleBar_ = nullptr;
     FrameImage* minimiseImage_ = nullptr;
