@@ -5,16 +5,16 @@
 namespace quorvane {
 
 void playClickCue() {
-    host().playSound("\\hit.wav");
+    host().playSound(kClickCueFile);
 }
 void playMatchCue() {
-    host().playSound("\\and.wav");
+    host().playSound(kMatchCueFile);
 }
 void playGameOverCue() {
-    host().playSound("\\gameover.wav");
+    host().playSound(kGameOverCueFile);
 }
 void playLevelWonCue() {
-    host().playSound("\\gamewin.wav");
+    host().playSound(kLevelWonCueFile);
 }
 
 }  // namespace quorvane

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
   libqt6opengl6-dev libqt6svg6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpulse-dev pulseaudio
+  libpulse-dev pulseaudio libfontconfig-dev
   xvfb xauth xdotool imagemagick x11-utils openbox python3
   qt6-wayland weston
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi

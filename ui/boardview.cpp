@@ -11,6 +11,7 @@
 #include "engine/painting.h"
 #include "engine/selection.h"
 #include "form2.h"
+#include "startuptrace.h"
 
 namespace quorvane::ui {
 
@@ -32,6 +33,9 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     if (keyboardInUse_) {
         keyboardInUse_ = false;
         update(keyCursorRect());
+    }
+    if (tracingStartup() && !firstPress_.isValid()) {
+        firstPress_.start();
     }
     const BoardCell cell = cellAtPixel(event->position().x(), event->position().y());
     press(cell.row, cell.col);
@@ -180,6 +184,19 @@ QRect BoardView::keyCursorRect() const {
 
 void BoardView::paintEvent(QPaintEvent* event) {
     PictureBox::paintEvent(event);
+    if (firstPress_.isValid() && !firstPressShown_) {
+        // Timed until the frame that shows the press has been handed to the display.
+        firstPressShown_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const QByteArray line =
+                    "first press shown after " +
+                    QByteArray::number(firstPress_.nsecsElapsed() / 1e6, 'f', 2) + " ms";
+                traceStartup(line.constData());
+            },
+            Qt::QueuedConnection);
+    }
     if (!keyCursorShown()) {
         return;
     }

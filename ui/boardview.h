@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <array>
 
 #include "engine/state.h"
@@ -78,6 +79,9 @@ class BoardView : public PictureBox {
     int keyCol_ = kFirstPlayingCol;
     bool keyboardInUse_ = false;  // set by keys, cleared by a mouse press on the board
     std::array<std::array<bool, kCols + 1>, kRows + 1> selectedLook_{};
+    // When tracing start-up: the first press on the board, until the frame that shows it.
+    QElapsedTimer firstPress_;
+    bool firstPressShown_ = false;
 };
 
 }  // namespace quorvane::ui

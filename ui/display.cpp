@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <cmath>
 
+#include <fontconfig/fontconfig.h>
+
 #include "assets/assets2x.h"
 
 namespace quorvane::ui {
@@ -62,9 +64,23 @@ void setUpFonts(qreal ratio) {
     QApplication::setFont(labels);
 }
 
+// The library keeps one configuration for the whole process and makes it once, whichever thread
+// asks first; the text engine then finds it made.
+FontConfigWarmUp::FontConfigWarmUp() : thread_([] { FcInit(); }) {}
+
+FontConfigWarmUp::~FontConfigWarmUp() {
+    finish();
+}
+
+void FontConfigWarmUp::finish() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
 QCursor pointerCursor(const QString& path, QPoint hotSpot, qreal ratio) {
     if (ratio == 1.0) {
-        return QCursor(QPixmap(path), hotSpot.x(), hotSpot.y());
+        return QCursor(QPixmap::fromImage(loadAsset(path, ratio)), hotSpot.x(), hotSpot.y());
     }
     QImage picture = loadAsset(path, ratio);
     const qreal pictureRatio = picture.devicePixelRatio();

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <thread>
 
 namespace quorvane::ui {
 
@@ -29,6 +30,20 @@ QRect toDevice(QRect logical, qreal ratio);
 // labels' Chinese glyphs come from it too, at the same point size. Call once at start, with the
 // ratio of startupPixelRatio().
 void setUpFonts(qreal ratio);
+
+// Reads the system's font configuration on a thread of its own, begun at construction, so that
+// the first text the window lays out finds it read. finish() (and the destructor) waits for it.
+class FontConfigWarmUp {
+  public:
+    FontConfigWarmUp();
+    ~FontConfigWarmUp();
+    FontConfigWarmUp(const FontConfigWarmUp&) = delete;
+    FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
+    void finish();
+
+  private:
+    std::thread thread_;
+};
 
 // A pointer made from one of the game's 32 x 32 pointer pictures with its hot spot in pixels of
 // that picture. On a scaled screen the pointer is drawn from the 2x twin at the screen's size,

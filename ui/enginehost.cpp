@@ -5,6 +5,7 @@
 #include <QTime>
 
 #include "engine/clock.h"
+#include "engine/sound.h"
 #include "engine/state.h"
 #include "picturebox.h"
 #include "platform.h"
@@ -73,6 +74,14 @@ bool EngineHost::waitForEvents() {
 
 void EngineHost::playSound(std::string_view fileName) {
     sounds_->play(fromUtf8(fileName));
+}
+
+void EngineHost::prepareSounds() {
+    QStringList files;
+    for (std::string_view file : kCueFiles) {
+        files.append(fromUtf8(file));
+    }
+    sounds_->prepare(files);
 }
 
 void EngineHost::fatalError(std::string_view utf8Message) {

@@ -49,6 +49,10 @@ class EngineHost : public QObject, public HostServices {
     // The window is closing: both timers stop and every wait, now and later, is abandoned.
     void shutDown();
 
+    // Reads the cue files and opens the sound device, so that even the first cue starts at once.
+    // The window calls it right after its first frame, which needs neither.
+    void prepareSounds();
+
     IntervalTimer& holdTimer() { return holdTimer_; }
     IntervalTimer& countdown() { return countdown_; }
     SoundPlayer& sounds() { return *sounds_; }

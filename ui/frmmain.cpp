@@ -19,6 +19,7 @@
 #include "platform.h"
 #include "positionstore.h"
 #include "skinnedframe.h"
+#include "startuptrace.h"
 #include "twips.h"
 #include "version.h"
 #include "widgets/xpbutton.h"
@@ -49,6 +50,8 @@ FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
     // The countdown's tick has run first: the time bar reads the time it left.
     connect(&host_->countdown(), &IntervalTimer::timeout, this,
             [this] { accessibility::timeChanged(timeBar_); });
+    // The first frame needs no sound; the first press does, at once.
+    connect(this, &FrmMainWindow::firstFrameShown, host_.get(), &EngineHost::prepareSounds);
 }
 
 FrmMainWindow::~FrmMainWindow() = default;
@@ -267,19 +270,16 @@ void FrmMainWindow::minimiseImageClicked() {
 void FrmMainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     frame_->paint(painter);
-    // The start-up measurement reads these lines; nothing else is ever printed. "first paint" as
-    // the first frame starts, "first frame" once it is painted whole, the children included, and
-    // handed to the display.
-    static const bool traceStartup = qEnvironmentVariableIsSet("QUORVANE_TRACE_STARTUP");
-    if (traceStartup && !firstFrameReported_) {
+    if (!firstFrameReported_) {
         firstFrameReported_ = true;
-        std::fputs("first paint\n", stdout);
-        std::fflush(stdout);
+        // The first frame starts here and is whole, the children painted too, once it has been
+        // handed to the display.
+        traceStartup("first paint");
         QMetaObject::invokeMethod(
             this,
-            [] {
-                std::fputs("first frame\n", stdout);
-                std::fflush(stdout);
+            [this] {
+                traceStartup("first frame");
+                emit firstFrameShown();
             },
             Qt::QueuedConnection);
     }

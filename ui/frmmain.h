@@ -49,6 +49,11 @@ class FrmMainWindow : public QWidget {
     SkinnedFrame& skinnedFrame() { return *frame_; }
     EngineHost& engineHost() { return *host_; }
 
+  signals:
+    // Once, right after the window's first frame has been painted whole and handed to the
+    // display: the moment for work the first frame does not need.
+    void firstFrameShown();
+
   protected:
     // The window's life: Form_Resize after every resize, show and restore, Form_Unload on close.
     bool event(QEvent* event) override;

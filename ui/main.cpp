@@ -1,15 +1,18 @@
 // The program a player starts: one instance at a time, one window, the first level dealt.
+#include <malloc.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <csignal>
 
 #include "assets/assets.h"
+#include "assets/assets2x.h"
 #include "display.h"
 #include "frmmain.h"
 #include "signalwatch.h"
 #include "singleinstance.h"
 #include "version.h"
+#include "widgets/xppicture.h"
 
 namespace {
 
@@ -51,7 +54,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // A few threads of the libraries' own and the game's one thread would each get an arena of
+    // their own from the allocator; one is plenty, and keeps the program small.
+    mallopt(M_ARENA_MAX, 1);
+    // Connecting to the display and reading the font configuration take about as long as each
+    // other: both at once.
+    quorvane::ui::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    fontConfig.finish();
     parseCommandLine(app);
 
     // One game at a time: a second start while a game runs ends at once and silently. What a lock
@@ -62,10 +72,12 @@ int main(int argc, char* argv[]) {
     }
 
     quorvane::initAssets();
+    // The buttons' pictures come decoded with the program, as the board's do.
+    qm::XPPicture::SetReader(
+        [](const QString& source) { return quorvane::loadAsset(source, 1.0); });
     // The buttons ask for a Song face at 9 points: the closest installed ones, scalable on a
     // scaled screen.
     quorvane::ui::setUpFonts(quorvane::ui::startupPixelRatio());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane_256.png")));
 
     quorvane::ui::FrmMainWindow window(QCoreApplication::applicationDirPath());
     // A logout (SIGHUP, SIGTERM) or Ctrl+C in a terminal ends the game as its close box does when
@@ -76,6 +88,13 @@ int main(int argc, char* argv[]) {
         stopped = true;
         window.close();
         QCoreApplication::exit(0);
+    });
+    QObject::connect(&window, &quorvane::ui::FrmMainWindow::firstFrameShown, [] {
+        // The window manager shows the icon in its task list; the first frame need not wait.
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(
+            quorvane::loadAsset(QStringLiteral(":/icons/quorvane_256.png"), 1.0))));
+        // What starting up needed only for a moment goes back to the system.
+        malloc_trim(0);
     });
     window.Form_Load();
     if (stopped) {

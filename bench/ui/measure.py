@@ -4,8 +4,9 @@
 Usage: measure.py GAME BARE_WINDOW [RUNS] [--startup-only]
 Starts the game and the bare window alternately, RUNS times each, and prints the medians of start
 to first frame and of resident memory 1 s after it, and the two ratios game/bare. Then, unless
---startup-only, resident memory while playing and CPU time while idle in a running level and
-across link holds.
+--startup-only, the time the first press on a tile takes to show (from its arrival in the board to
+the frame that shows the tile picked), resident memory while playing and CPU time while idle in a
+running level and across link holds.
 """
 import os
 import statistics
@@ -84,6 +85,26 @@ def main():
                  results["game"][2] / results["bare"][2]))
         if startup_only:
             return 0
+
+        # The first press on a tile, from its arrival in the board to the frame that shows it
+        # picked (the game prints it when tracing), in a game started a second before.
+        press_times = []
+        for _ in range(runs):
+            process, _, _ = start_to_first_frame(screen, game)
+            time.sleep(1.0)
+            first = e2e.Game(screen, game)
+            first.process = process
+            first.window = screen.wait_window()
+            first.origin = screen.geometry(first.window)[:2]
+            first.click_cell(2, 2)
+            line = process.stdout.readline()
+            if b"first press shown after" not in line:
+                raise e2e.Failure("no first press from the game: %r" % line)
+            press_times.append(float(line.split()[4]))
+            process.kill()
+            process.wait()
+        print("game: first press to the frame that shows it %.2f ms (median of %d, %.2f to %.2f)"
+              % (statistics.median(press_times), runs, min(press_times), max(press_times)))
 
         play = e2e.Game(screen, game).start()
         pid = play.process.pid

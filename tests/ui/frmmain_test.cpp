@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -60,6 +61,17 @@ TEST_F(MainWindow, LoadShowsTheFixedWindowAndDealsLevelOne) {
     EXPECT_EQ(button(Command::WebSite)->caption(), "官方网站");
     EXPECT_EQ(button(Command::Hint)->caption(), "求助 10");
     EXPECT_EQ(window->levelNumber()->text(), "1");
+}
+
+// The work kept back until after the first frame (the sounds, the task-list icon) is started
+// once, when that frame has been painted, and never again.
+TEST_F(MainWindow, SaysOnceThatItsFirstFrameIsPainted) {
+    QSignalSpy shown(window.get(), &ui::FrmMainWindow::firstFrameShown);
+    EXPECT_TRUE(shown.wait(5000));
+    window->update();
+    window->repaint();
+    QTest::qWait(50);
+    EXPECT_EQ(shown.count(), 1);
 }
 
 TEST_F(MainWindow, PressesMapPixelsToCellsAndOnlyThePlayingFieldCounts) {
