@@ -1,10 +1,8 @@
 #include "cueoutput.h"
 
-#include <pulse/context.h>
-#include <pulse/stream.h>
-#include <pulse/thread-mainloop.h>
-
 #include <algorithm>
+
+#include "pulseloader.h"
 
 namespace quorvane::ui {
 
@@ -20,53 +18,45 @@ bool sameFormat(const Wave& a, const Wave& b) {
 // Holds the loop's lock for a scope; callbacks run with it held already.
 class LoopLock {
   public:
-    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) {
-        pa_threaded_mainloop_lock(loop_);
+    LoopLock(const PulseLibrary& pulse, pa_threaded_mainloop* loop) : pulse_(pulse), loop_(loop) {
+        pulse_.threaded_mainloop_lock(loop_);
     }
-    ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
+    ~LoopLock() { pulse_.threaded_mainloop_unlock(loop_); }
     LoopLock(const LoopLock&) = delete;
     LoopLock& operator=(const LoopLock&) = delete;
 
   private:
+    const PulseLibrary& pulse_;
     pa_threaded_mainloop* loop_;
 };
 
-void dropOperation(pa_operation* operation) {
+void dropOperation(const PulseLibrary& pulse, pa_operation* operation) {
     if (operation != nullptr) {
-        pa_operation_unref(operation);
-    }
-}
-
-void closeStream(pa_stream*& stream) {
-    if (stream != nullptr) {
-        pa_stream_set_write_callback(stream, nullptr, nullptr);
-        pa_stream_disconnect(stream);
-        pa_stream_unref(stream);
-        stream = nullptr;
+        pulse.operation_unref(operation);
     }
 }
 
 }  // namespace
 
-PulseAudioOutput::PulseAudioOutput(std::string applicationName)
-    : applicationName_(std::move(applicationName)) {}
+PulseAudioOutput::PulseAudioOutput(std::string applicationName, std::string libraryFile)
+    : applicationName_(std::move(applicationName)), libraryFile_(std::move(libraryFile)) {}
 
 PulseAudioOutput::~PulseAudioOutput() {
     if (loop_ == nullptr) {
         return;
     }
     {
-        const LoopLock lock(loop_);
-        closeStream(stream_);
+        const LoopLock lock(*pulse_, loop_);
+        closeStream();
         if (context_ != nullptr) {
-            pa_context_set_state_callback(context_, nullptr, nullptr);
-            pa_context_disconnect(context_);
-            pa_context_unref(context_);
+            pulse_->context_set_state_callback(context_, nullptr, nullptr);
+            pulse_->context_disconnect(context_);
+            pulse_->context_unref(context_);
             context_ = nullptr;
         }
     }
-    pa_threaded_mainloop_stop(loop_);
-    pa_threaded_mainloop_free(loop_);
+    pulse_->threaded_mainloop_stop(loop_);
+    pulse_->threaded_mainloop_free(loop_);
 }
 
 bool PulseAudioOutput::connect() {
@@ -74,24 +64,29 @@ bool PulseAudioOutput::connect() {
         return !setupFailed_;
     }
     setupFailed_ = true;  // until the loop runs
-    loop_ = pa_threaded_mainloop_new();
+    pulse_ = loadPulseLibrary(libraryFile_);
+    if (pulse_ == nullptr) {
+        return false;
+    }
+    loop_ = pulse_->threaded_mainloop_new();
     if (loop_ == nullptr) {
         return false;
     }
-    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), applicationName_.c_str());
+    context_ =
+        pulse_->context_new(pulse_->threaded_mainloop_get_api(loop_), applicationName_.c_str());
     // No autospawn: starting a server is the desktop's business, and it could keep us waiting.
     if (context_ == nullptr ||
-        pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        pulse_->context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         return false;
     }
-    pa_context_set_state_callback(context_, &PulseAudioOutput::onContextState, this);
-    setupFailed_ = pa_threaded_mainloop_start(loop_) < 0;
+    pulse_->context_set_state_callback(context_, &PulseAudioOutput::onContextState, this);
+    setupFailed_ = pulse_->threaded_mainloop_start(loop_) < 0;
     return !setupFailed_;
 }
 
 void PulseAudioOutput::onContextState(pa_context* context, void* self) {
     auto* output = static_cast<PulseAudioOutput*>(self);
-    switch (pa_context_get_state(context)) {
+    switch (output->pulse_->context_get_state(context)) {
         case PA_CONTEXT_READY:
             output->openStream();
             break;
@@ -99,7 +94,7 @@ void PulseAudioOutput::onContextState(pa_context* context, void* self) {
         case PA_CONTEXT_TERMINATED:
             // A desktop without sound stays silent for the rest of the run.
             output->serverGone_ = true;
-            closeStream(output->stream_);
+            output->closeStream();
             break;
         default:
             break;
@@ -108,30 +103,40 @@ void PulseAudioOutput::onContextState(pa_context* context, void* self) {
 
 // With the loop's lock held and the context ready.
 void PulseAudioOutput::openStream() {
-    closeStream(stream_);
+    closeStream();
     if (format_.sampleRate == 0 || context_ == nullptr ||
-        pa_context_get_state(context_) != PA_CONTEXT_READY) {
+        pulse_->context_get_state(context_) != PA_CONTEXT_READY) {
         return;
     }
     pa_sample_spec sampleFormat{};
     sampleFormat.format = format_.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
     sampleFormat.rate = static_cast<std::uint32_t>(format_.sampleRate);
     sampleFormat.channels = static_cast<std::uint8_t>(format_.channels);
-    stream_ = pa_stream_new(context_, "cues", &sampleFormat, nullptr);
+    stream_ = pulse_->stream_new(context_, "cues", &sampleFormat, nullptr);
     if (stream_ == nullptr) {
         return;
     }
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength =
-        static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferedMs * 1000, &sampleFormat));
+        static_cast<std::uint32_t>(pulse_->usec_to_bytes(kBufferedMs * 1000, &sampleFormat));
     buffer.prebuf = 0;  // play the first samples at once and never wait to refill
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
-    pa_stream_set_write_callback(stream_, &PulseAudioOutput::onWritable, this);
-    if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                   nullptr) < 0) {
-        closeStream(stream_);
+    pulse_->stream_set_write_callback(stream_, &PulseAudioOutput::onWritable, this);
+    if (pulse_->stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY,
+                                        nullptr, nullptr) < 0) {
+        closeStream();
+    }
+}
+
+// With the loop's lock held.
+void PulseAudioOutput::closeStream() {
+    if (stream_ != nullptr) {
+        pulse_->stream_set_write_callback(stream_, nullptr, nullptr);
+        pulse_->stream_disconnect(stream_);
+        pulse_->stream_unref(stream_);
+        stream_ = nullptr;
     }
 }
 
@@ -141,7 +146,7 @@ void PulseAudioOutput::onWritable(pa_stream*, std::size_t bytes, void* self) {
 
 // With the loop's lock held: hands the server as much of the cue as it asked for.
 void PulseAudioOutput::feed(std::size_t bytes) {
-    if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY) {
+    if (stream_ == nullptr || pulse_->stream_get_state(stream_) != PA_STREAM_READY) {
         return;
     }
     const auto size = std::min(static_cast<qsizetype>(bytes), playing_.size() - position_);
@@ -149,8 +154,8 @@ void PulseAudioOutput::feed(std::size_t bytes) {
         return;
     }
     // The library copies the samples, so the cue may be replaced at any time after.
-    pa_stream_write(stream_, playing_.constData() + position_, static_cast<std::size_t>(size),
-                    nullptr, 0, PA_SEEK_RELATIVE);
+    pulse_->stream_write(stream_, playing_.constData() + position_, static_cast<std::size_t>(size),
+                         nullptr, 0, PA_SEEK_RELATIVE);
     position_ += size;
 }
 
@@ -158,7 +163,7 @@ void PulseAudioOutput::prepare(const Wave& wave) {
     if (!connect()) {
         return;
     }
-    const LoopLock lock(loop_);
+    const LoopLock lock(*pulse_, loop_);
     if (!serverGone_ && (!sameFormat(format_, wave) || stream_ == nullptr)) {
         format_ = Wave{wave.sampleRate, wave.channels, wave.bitsPerSample, {}};
         openStream();
@@ -170,12 +175,12 @@ void PulseAudioOutput::play(const Wave& wave) {
     if (setupFailed_) {
         return;
     }
-    const LoopLock lock(loop_);
+    const LoopLock lock(*pulse_, loop_);
     playing_ = wave.samples;
     position_ = 0;
-    if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
-        dropOperation(pa_stream_flush(stream_, nullptr, nullptr));
-        const std::size_t room = pa_stream_writable_size(stream_);
+    if (stream_ != nullptr && pulse_->stream_get_state(stream_) == PA_STREAM_READY) {
+        dropOperation(*pulse_, pulse_->stream_flush(stream_, nullptr, nullptr));
+        const std::size_t room = pulse_->stream_writable_size(stream_);
         if (room != static_cast<std::size_t>(-1)) {
             feed(room);
         }
@@ -187,11 +192,11 @@ void PulseAudioOutput::stop() {
     if (loop_ == nullptr) {
         return;
     }
-    const LoopLock lock(loop_);
+    const LoopLock lock(*pulse_, loop_);
     playing_.clear();
     position_ = 0;
-    if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
-        dropOperation(pa_stream_flush(stream_, nullptr, nullptr));
+    if (stream_ != nullptr && pulse_->stream_get_state(stream_) == PA_STREAM_READY) {
+        dropOperation(*pulse_, pulse_->stream_flush(stream_, nullptr, nullptr));
     }
 }
 

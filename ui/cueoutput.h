@@ -13,6 +13,8 @@ struct pa_threaded_mainloop;
 
 namespace quorvane::ui {
 
+struct PulseLibrary;
+
 class CueOutput {
   public:
     virtual ~CueOutput() = default;
@@ -27,14 +29,19 @@ class CueOutput {
 // The desktop's sound server (PulseAudio, or PipeWire speaking its protocol), fed from memory.
 // Nothing here waits on the server: connecting, opening the stream and writing happen on the
 // client library's own thread, which asks for samples as the server needs them. A new cue or a
-// stop flushes what the server still holds, so the old cue ends at once. With no server the cues
-// are silent and the game plays on without a word.
+// stop flushes what the server still holds, so the old cue ends at once. With no server, or no
+// client library, the cues are silent and the game plays on without a word.
+//
+// The client library is loaded when the output is first used, not when the program starts (see
+// pulseloader.h).
 //
 // The output owns its whole life: the destructor closes the stream and the connection and ends the
 // thread before it returns, so nothing of it is left running when the program exits.
 class PulseAudioOutput : public CueOutput {
   public:
-    explicit PulseAudioOutput(std::string applicationName);
+    // libraryFile is the client library, as dlopen looks it up.
+    explicit PulseAudioOutput(std::string applicationName,
+                              std::string libraryFile = "libpulse.so.0");
     ~PulseAudioOutput() override;
     PulseAudioOutput(const PulseAudioOutput&) = delete;
     PulseAudioOutput& operator=(const PulseAudioOutput&) = delete;
@@ -44,15 +51,17 @@ class PulseAudioOutput : public CueOutput {
     void prepare(const Wave& wave) override;
 
   private:
-    struct Server;
-    // Connects on first use; false once the server is known to be missing.
+    // Loads the library and connects on first use; false once either is known to be missing.
     bool connect();
     void openStream();
+    void closeStream();
     void feed(std::size_t bytes);
     static void onContextState(pa_context* context, void* self);
     static void onWritable(pa_stream* stream, std::size_t bytes, void* self);
 
     std::string applicationName_;
+    std::string libraryFile_;
+    const PulseLibrary* pulse_ = nullptr;
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
