@@ -8,7 +8,8 @@ namespace quorvane::ui {
 
 namespace {
 
-constexpr int kBufferedMs = 40;  // how far the server may run ahead of the cue
+constexpr int kBufferedMs = 40;           // how far the server may run ahead of the cue
+constexpr pa_usec_t kCorkAfterMs = 1000;  // from the last samples written to the stream's cork
 
 bool sameFormat(const Wave& a, const Wave& b) {
     return a.sampleRate == b.sampleRate && a.channels == b.channels &&
@@ -47,6 +48,11 @@ PulseAudioOutput::~PulseAudioOutput() {
     }
     {
         const LoopLock lock(*pulse_, loop_);
+        if (corkTimer_ != nullptr) {
+            const pa_mainloop_api* api = pulse_->threaded_mainloop_get_api(loop_);
+            api->time_free(corkTimer_);
+            corkTimer_ = nullptr;
+        }
         closeStream();
         if (context_ != nullptr) {
             pulse_->context_set_state_callback(context_, nullptr, nullptr);
@@ -124,8 +130,11 @@ void PulseAudioOutput::openStream() {
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     pulse_->stream_set_write_callback(stream_, &PulseAudioOutput::onWritable, this);
-    if (pulse_->stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY,
-                                        nullptr, nullptr) < 0) {
+    // Corked until the first samples are written (feed), so a stream opened ahead of the first cue
+    // costs the server nothing meanwhile.
+    const auto flags =
+        static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED);
+    if (pulse_->stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
         closeStream();
     }
 }
@@ -144,7 +153,8 @@ void PulseAudioOutput::onWritable(pa_stream*, std::size_t bytes, void* self) {
     static_cast<PulseAudioOutput*>(self)->feed(bytes);
 }
 
-// With the loop's lock held: hands the server as much of the cue as it asked for.
+// With the loop's lock held: hands the server as much of the cue as it asked for, and lets the
+// stream play once it holds samples.
 void PulseAudioOutput::feed(std::size_t bytes) {
     if (stream_ == nullptr || pulse_->stream_get_state(stream_) != PA_STREAM_READY) {
         return;
@@ -157,6 +167,42 @@ void PulseAudioOutput::feed(std::size_t bytes) {
     pulse_->stream_write(stream_, playing_.constData() + position_, static_cast<std::size_t>(size),
                          nullptr, 0, PA_SEEK_RELATIVE);
     position_ += size;
+    setCorked(false);
+    if (position_ == playing_.size()) {
+        corkWhenPlayedOut();
+    }
+}
+
+// With the loop's lock held and the whole cue written: corks the stream once the cue has surely
+// been heard to its end. By now the server holds no more than kBufferedMs of it, and the device,
+// even a wireless one, a few hundred milliseconds at most. (The server's own report of the end, a
+// drain, does not serve: with prebuf 0 the server plays an empty stream as silence instead of
+// letting it run dry, and PulseAudio left the drain unanswered.)
+void PulseAudioOutput::corkWhenPlayedOut() {
+    const pa_usec_t at = pulse_->rtclock_now() + kCorkAfterMs * PA_USEC_PER_MSEC;
+    if (corkTimer_ == nullptr) {
+        corkTimer_ = pulse_->context_rttime_new(context_, at, &PulseAudioOutput::onPlayedOut, this);
+    } else {
+        pulse_->context_rttime_restart(context_, corkTimer_, at);
+    }
+    playedOutCue_ = cue_;
+}
+
+void PulseAudioOutput::onPlayedOut(pa_mainloop_api*, pa_time_event*, const struct timeval*,
+                                   void* self) {
+    auto* output = static_cast<PulseAudioOutput*>(self);
+    // A cue started since is left playing; it sets the timer again once written.
+    if (output->playedOutCue_ == output->cue_) {
+        output->setCorked(true);
+    }
+}
+
+// With the loop's lock held.
+void PulseAudioOutput::setCorked(bool corked) {
+    if (stream_ != nullptr && pulse_->stream_get_state(stream_) == PA_STREAM_READY &&
+        (pulse_->stream_is_corked(stream_) > 0) != corked) {
+        dropOperation(*pulse_, pulse_->stream_cork(stream_, corked ? 1 : 0, nullptr, nullptr));
+    }
 }
 
 void PulseAudioOutput::prepare(const Wave& wave) {
@@ -178,6 +224,7 @@ void PulseAudioOutput::play(const Wave& wave) {
     const LoopLock lock(*pulse_, loop_);
     playing_ = wave.samples;
     position_ = 0;
+    ++cue_;
     if (stream_ != nullptr && pulse_->stream_get_state(stream_) == PA_STREAM_READY) {
         dropOperation(*pulse_, pulse_->stream_flush(stream_, nullptr, nullptr));
         const std::size_t room = pulse_->stream_writable_size(stream_);
@@ -195,7 +242,9 @@ void PulseAudioOutput::stop() {
     const LoopLock lock(*pulse_, loop_);
     playing_.clear();
     position_ = 0;
+    ++cue_;
     if (stream_ != nullptr && pulse_->stream_get_state(stream_) == PA_STREAM_READY) {
+        setCorked(true);
         dropOperation(*pulse_, pulse_->stream_flush(stream_, nullptr, nullptr));
     }
 }

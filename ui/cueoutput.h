@@ -3,13 +3,17 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "wavefile.h"
 
 struct pa_context;
+struct pa_mainloop_api;
 struct pa_stream;
 struct pa_threaded_mainloop;
+struct pa_time_event;
+struct timeval;
 
 namespace quorvane::ui {
 
@@ -33,7 +37,8 @@ class CueOutput {
 // client library, the cues are silent and the game plays on without a word.
 //
 // The client library is loaded when the output is first used, not when the program starts (see
-// pulseloader.h).
+// pulseloader.h). Between cues the stream is corked: an open stream with nothing to play would
+// have the server ask for samples many times a second for the whole game.
 //
 // The output owns its whole life: the destructor closes the stream and the connection and ends the
 // thread before it returns, so nothing of it is left running when the program exits.
@@ -56,8 +61,12 @@ class PulseAudioOutput : public CueOutput {
     void openStream();
     void closeStream();
     void feed(std::size_t bytes);
+    void corkWhenPlayedOut();
+    void setCorked(bool corked);
     static void onContextState(pa_context* context, void* self);
     static void onWritable(pa_stream* stream, std::size_t bytes, void* self);
+    static void onPlayedOut(pa_mainloop_api* api, pa_time_event* timer, const struct timeval* at,
+                            void* self);
 
     std::string applicationName_;
     std::string libraryFile_;
@@ -72,6 +81,11 @@ class PulseAudioOutput : public CueOutput {
     Wave format_;
     QByteArray playing_;
     qsizetype position_ = 0;
+    // Also guarded by the lock: cue_ counts the cues and stops; the timer corks the stream once
+    // playedOutCue_, written whole, has been heard, unless another cue has started since.
+    std::uint64_t cue_ = 0;
+    std::uint64_t playedOutCue_ = 0;
+    pa_time_event* corkTimer_ = nullptr;
 };
 
 }  // namespace quorvane::ui

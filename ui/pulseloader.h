@@ -6,9 +6,11 @@
 
 #include <pulse/context.h>
 #include <pulse/operation.h>
+#include <pulse/rtclock.h>
 #include <pulse/sample.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
+#include <pulse/timeval.h>
 
 #include <string>
 
@@ -21,13 +23,18 @@ namespace quorvane::ui {
     X(context_disconnect)           \
     X(context_get_state)            \
     X(context_new)                  \
+    X(context_rttime_new)           \
+    X(context_rttime_restart)       \
     X(context_set_state_callback)   \
     X(context_unref)                \
     X(operation_unref)              \
+    X(rtclock_now)                  \
     X(stream_connect_playback)      \
+    X(stream_cork)                  \
     X(stream_disconnect)            \
     X(stream_flush)                 \
     X(stream_get_state)             \
+    X(stream_is_corked)             \
     X(stream_new)                   \
     X(stream_set_write_callback)    \
     X(stream_unref)                 \
