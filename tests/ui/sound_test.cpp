@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/cueoutput.h"
+#include "ui/pulseloader.h"
 #include "ui/soundplayer.h"
 #include "ui/wavefile.h"
 
@@ -177,6 +178,23 @@ TEST(SoundPlayer, TheDeviceOutputStartsAndStopsWithoutWaiting) {
     // Fifty cues of a second or more each: had any call waited for its cue to end, this would
     // take most of a minute.
     EXPECT_LT(clock.elapsed(), 20000);
+}
+
+// The client library is loaded at the first cue, whole or not at all; without it the cues are
+// silent and nothing else changes.
+TEST(CueOutput, LoadsTheClientLibraryWholeOrNotAtAll) {
+    const PulseLibrary* library = loadPulseLibrary("libpulse.so.0");
+    ASSERT_NE(library, nullptr);  // it comes with the headers the build needs
+    EXPECT_EQ(loadPulseLibrary("libpulse.so.0"), library);
+    EXPECT_EQ(loadPulseLibrary("libquorvane-no-such-library.so.0"), nullptr);
+    EXPECT_EQ(loadPulseLibrary("libm.so.6"), nullptr);  // loads, but has none of the functions
+
+    const Wave wave{44100, 1, 16, kSamples};
+    PulseAudioOutput output("quorvane-test", "libquorvane-no-such-library.so.0");
+    output.prepare(wave);
+    output.play(wave);
+    output.stop();
+    output.play(wave);
 }
 
 }  // namespace
