@@ -1,6 +1,7 @@
 #include "startuptrace.h"
 
 #include <QtGlobal>
+#include <chrono>
 #include <cstdio>
 
 namespace quorvane::ui {
@@ -12,8 +13,10 @@ bool tracingStartup() {
 
 void traceStartup(const char* line) {
     if (tracingStartup()) {
-        std::fputs(line, stdout);
-        std::fputc('\n', stdout);
+        // The moment on the system's monotonic clock, so the reader need not be awake to time it.
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::fprintf(stdout, "%s at %lld ns\n", line,
+                     static_cast<long long>(std::chrono::nanoseconds(now).count()));
         std::fflush(stdout);
     }
 }

@@ -7,7 +7,8 @@ namespace quorvane::ui {
 
 bool tracingStartup();
 
-// The line and a line end, at once, when tracing.
+// The line, " at ", the time on the monotonic clock in nanoseconds (the clock Python's
+// time.monotonic() reads) and a line end, at once, when tracing.
 void traceStartup(const char* line);
 
 }  // namespace quorvane::ui
