@@ -1,5 +1,7 @@
 #include "display.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QFont>
 #include <QFontInfo>
@@ -65,8 +67,13 @@ void setUpFonts(qreal ratio) {
 }
 
 // The library keeps one configuration for the whole process and makes it once, whichever thread
-// asks first; the text engine then finds it made.
-FontConfigWarmUp::FontConfigWarmUp() : thread_([] { FcInit(); }) {}
+// asks first; the text engine then finds it made. The thread runs at the lowest priority, on
+// what the display connection leaves of the processors: it must not slow that connection down.
+FontConfigWarmUp::FontConfigWarmUp()
+    : thread_([] {
+          setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+          FcInit();
+      }) {}
 
 FontConfigWarmUp::~FontConfigWarmUp() {
     finish();

@@ -61,7 +61,6 @@ int main(int argc, char* argv[]) {
     // other: both at once.
     quorvane::ui::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
-    fontConfig.finish();
     parseCommandLine(app);
 
     // One game at a time: a second start while a game runs ends at once and silently. What a lock
@@ -75,6 +74,8 @@ int main(int argc, char* argv[]) {
     // The buttons' pictures come decoded with the program, as the board's do.
     qm::XPPicture::SetReader(
         [](const QString& source) { return quorvane::loadAsset(source, 1.0); });
+    // Text is laid out from here on.
+    fontConfig.finish();
     // The buttons ask for a Song face at 9 points: the closest installed ones, scalable on a
     // scaled screen.
     quorvane::ui::setUpFonts(quorvane::ui::startupPixelRatio());
