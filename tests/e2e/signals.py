@@ -48,6 +48,10 @@ def private_start():
         shutil.rmtree(workdir, ignore_errors=True)
 
 
+# The whole line the game prints once its first frame is painted: "first frame at N ns".
+FIRST_FRAME = re.compile(rb"^first frame\b.*\n", re.MULTILINE)
+
+
 def start(program, workdir, games):
     process = subprocess.Popen([program], env=environment(workdir), stdout=subprocess.PIPE,
                                stderr=subprocess.DEVNULL)
@@ -55,14 +59,14 @@ def start(program, workdir, games):
     # Up once the first frame has been painted.
     deadline = time.time() + 30
     seen = b""
-    while time.time() < deadline and b"first frame\n" not in seen:
+    while time.time() < deadline and not FIRST_FRAME.search(seen):
         ready, _, _ = select.select([process.stdout], [], [], 0.2)
         if ready:
             chunk = os.read(process.stdout.fileno(), 4096)
             if not chunk:
                 break
             seen += chunk
-    if b"first frame\n" not in seen:
+    if not FIRST_FRAME.search(seen):
         raise Failure("the game did not come up (exit %s)" % process.poll())
     return process
 
