@@ -12,14 +12,13 @@ namespace quorvane {
 
 struct RawPicture {
     const char* resource;  // the picture's name in the resources, e.g. ":/form2/picture3.png"
-    std::size_t offset;    // where its pixels start in kRawPixels, a multiple of 64
+    std::size_t offset;    // where its pixels start in rawPixels(), a multiple of 64
     int width;
     int height;
     bool alpha;  // ARGB32 when true, RGB32 when false
 };
 
-// Every picture of assets.h, in the order the build named them, and the
-// pixels they lie in.
+// Every picture of assets.h, in the order the build named them, and the pixels they lie in.
 std::span<const RawPicture> rawPictures();
 const unsigned char* rawPixels();
 

@@ -29,10 +29,12 @@ QImage paintable(const QImage& image) {
                                                          : QImage::Format_RGB32);
 }
 
+// The text as a double-quoted string literal, as C++ and the assembler both read one.
 QString cString(const QString& text) {
     QString quoted = text;
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     quoted.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    quoted.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
@@ -44,22 +46,30 @@ bool writeSource(const QString& path, const QString& blobPath, const QList<Entry
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
     }
+    // The assembler's directives, each one a C string in the source; the blob's path is quoted
+    // for the assembler first.
+    const QStringList directives = {
+        QStringLiteral(".section .rodata.quorvane_raw_pictures,\"a\""),
+        QStringLiteral("# pixels sha256 ") +
+            QString::fromLatin1(QCryptographicHash::hash(blob, QCryptographicHash::Sha256).toHex()),
+        QStringLiteral(".balign %1").arg(kAlignment),
+        QStringLiteral(".globl quorvane_raw_pixels"),
+        QStringLiteral(".hidden quorvane_raw_pixels"),
+        QStringLiteral(".type quorvane_raw_pixels, @object"),
+        QStringLiteral("quorvane_raw_pixels:"),
+        QStringLiteral(".incbin ") + cString(blobPath),
+        QStringLiteral(".size quorvane_raw_pixels, %1").arg(blob.size()),
+        QStringLiteral(".previous"),
+    };
     QTextStream out(&file);
     out << "// Written by quorvane-rawpictures at build time.\n"
         << "#include \"assets/rawpictures.h\"\n\n"
         << "// The pixels, in the program's read-only data, each picture on a 64-byte boundary.\n"
-        << "asm(\".section .rodata.quorvane_raw_pictures,\\\"a\\\"\\n\"\n"
-        << "    \"# pixels sha256 "
-        << QCryptographicHash::hash(blob, QCryptographicHash::Sha256).toHex() << "\\n\"\n"
-        << "    \".balign " << kAlignment << "\\n\"\n"
-        << "    \".globl quorvane_raw_pixels\\n\"\n"
-        << "    \".hidden quorvane_raw_pixels\\n\"\n"
-        << "    \".type quorvane_raw_pixels, @object\\n\"\n"
-        << "    \"quorvane_raw_pixels:\\n\"\n"
-        << "    \".incbin " << cString(blobPath).replace(QLatin1Char('"'), QLatin1String("\\\""))
-        << "\\n\"\n"
-        << "    \".size quorvane_raw_pixels, " << blob.size() << "\\n\"\n"
-        << "    \".previous\\n\");\n\n"
+        << "asm(";
+    for (const QString& directive : directives) {
+        out << "\n    " << cString(directive + QLatin1Char('\n'));
+    }
+    out << ");\n\n"
         << "extern \"C\" const unsigned char quorvane_raw_pixels[];\n\n"
         << "namespace quorvane {\n\n"
         << "namespace {\n\n"

@@ -86,10 +86,10 @@ void FontConfigWarmUp::finish() {
 }
 
 QCursor pointerCursor(const QString& path, QPoint hotSpot, qreal ratio) {
-    if (ratio == 1.0) {
-        return QCursor(QPixmap::fromImage(loadAsset(path, ratio)), hotSpot.x(), hotSpot.y());
-    }
     QImage picture = loadAsset(path, ratio);
+    if (ratio == 1.0) {
+        return QCursor(QPixmap::fromImage(picture), hotSpot.x(), hotSpot.y());
+    }
     const qreal pictureRatio = picture.devicePixelRatio();
     const QSize logical(qRound(picture.width() / pictureRatio),
                         qRound(picture.height() / pictureRatio));

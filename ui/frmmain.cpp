@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <cstdio>
 
 #include "assets/assets.h"
 #include "boardaccessible.h"

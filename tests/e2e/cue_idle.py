@@ -12,10 +12,9 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-from e2e import Failure, check, stop_process
+from e2e import check, in_workdir, stop_process
 from exit_stress import SoundServer
 
 PROBE_MS = 6000
@@ -104,15 +103,7 @@ def main():
     if not all(shutil.which(tool) for tool in ("pulseaudio", "pactl", "parec")):
         print("# skipped: PulseAudio and its tools are needed")
         return 77
-    workdir = tempfile.mkdtemp(prefix="quorvane-cue-idle-")
-    try:
-        run(probe, workdir)
-    except Failure as failure:
-        print("FAIL -", failure, flush=True)
-        return 1
-    finally:
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+    return in_workdir("quorvane-cue-idle-", lambda workdir: run(probe, workdir))
 
 
 if __name__ == "__main__":

@@ -373,29 +373,45 @@ def start_game(screen, games, program):
     return game.start()
 
 
+def in_workdir(prefix, work, on_failure=None):
+    """Runs work(workdir) in a folder of its own. On a Failure prints it, calls
+    on_failure(workdir) if given and returns 1, else 0. The folder is gone whatever happened."""
+    workdir = tempfile.mkdtemp(prefix=prefix)
+    try:
+        work(workdir)
+    except Failure as failure:
+        print("FAIL -", failure, flush=True)
+        if on_failure is not None:
+            on_failure(workdir)
+        return 1
+    finally:
+        shutil.rmtree(workdir, ignore_errors=True)
+    return 0
+
+
 def run_checks(prefix, checks):
     """Runs checks(screen, games) on an X server of its own, in a folder of its own. Prints the
     first failed check and returns 1, else 0. Every game put in games is killed, and the server and
     the folder are gone, whatever happened."""
-    workdir = tempfile.mkdtemp(prefix=prefix)
-    games = []
-    screen = None
-    try:
-        screen = Screen(workdir)
-        checks(screen, games)
-    except Failure as failure:
-        print("FAIL -", failure, flush=True)
-        for g in games:
-            if g.process and g.process.stderr and g.process.poll() is not None:
-                sys.stderr.write(g.process.stderr.read().decode(errors="replace"))
-        return 1
-    finally:
-        for g in games:
-            g.kill()
-        if screen is not None:
-            screen.close()
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    def work(workdir):
+        games = []
+        screen = None
+        try:
+            screen = Screen(workdir)
+            checks(screen, games)
+        except Failure:
+            for g in games:
+                if g.process and g.process.stderr and g.process.poll() is not None:
+                    sys.stderr.write(g.process.stderr.read().decode(errors="replace"))
+            raise
+        finally:
+            for g in games:
+                g.kill()
+            if screen is not None:
+                screen.close()
+
+    return in_workdir(prefix, work)
 
 
 def main():

@@ -18,11 +18,10 @@ import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 from e2e import (BOARD_ORIGIN, LINK_RGB, WINDOW_SIZE, Failure, Game, Picture, Screen, check,
-                 find_linkable_pair, stop_process)
+                 find_linkable_pair, in_workdir, stop_process)
 
 SKIPPED = 77
 PANEL = 40  # weston's desktop panel along the top edge; its clock changes, so it is not compared
@@ -361,20 +360,18 @@ def main():
     if missing:
         print("SKIP - %s not installed (scripts/deps.sh installs weston)" % ", ".join(missing), flush=True)
         return SKIPPED
-    workdir = tempfile.mkdtemp(prefix="quorvane-wayland-")
-    try:
+
+    def both(workdir):
         headless(workdir, program)
         nested(workdir, program)
-    except Failure as failure:
-        print("FAIL -", failure, flush=True)
+
+    def show_logs(workdir):
         for name in sorted(os.listdir(workdir)):
             if name.endswith("weston.log"):
                 with open(os.path.join(workdir, name)) as log:
                     sys.stderr.write(log.read()[-2000:])
-        return 1
-    finally:
-        shutil.rmtree(workdir, ignore_errors=True)
-    return 0
+
+    return in_workdir("quorvane-wayland-", both, show_logs)
 
 
 if __name__ == "__main__":
