@@ -41,6 +41,12 @@ void levelCleared() {
     frmMain().Timer2.setEnabled(false);
     levelOver = True;
     playing = False;
+    // The last pair may have gone while the game was paused during its hold: the pause ends with
+    // the level, and the next one starts running.
+    if (paused == True) {
+        paused = False;
+        frmMain().XPButton2.setCaption(kPauseCaption);
+    }
     frmMain().Picture1.PaintPicture(Form2::Picture5(1), 140, 220, 360, 40);
     ++level;
     if (level > kLastLevel) {
@@ -68,6 +74,10 @@ void togglePause() {
         frmMain().Timer2.setEnabled(true);
         paused = False;
         paintBoard();
+        // The player's pick is still theirs: it shows as picked again.
+        if (const Cell& pick = board[pickRow][pickCol]; pick.present == 1) {
+            paintTile(pickRow, pickCol, pick.kind + 24);
+        }
     }
 }
 

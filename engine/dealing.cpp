@@ -94,6 +94,9 @@ void dealBoard() {
         ++tally[t];
     }
 
+    // A new board starts with nothing picked, as after a removal, and running.
+    pickRow = pickCol = prevPickRow = prevPickCol = 1;
+    paused = False;
     levelOver = False;
     playing = True;
     timeLeft = kTimeCap;

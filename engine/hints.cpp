@@ -67,9 +67,16 @@ void useHint() {
         return;
     }
     const std::uint32_t dealBefore = dealCount;
+    // The scan moves the picks. When it removes a pair they end on the ring, as after any
+    // removal; when it finds none the player's own come back, so that the next press pairs only
+    // with a tile the player chose.
+    const std::tuple playerPicks{pickRow, pickCol, prevPickRow, prevPickCol};
     probeFound = False;
     scanPairs();
     resetSearch();
+    if (probeFound != True) {
+        std::tie(pickRow, pickCol, prevPickRow, prevPickCol) = playerPicks;
+    }
     if (dealCount != dealBefore) {
         // A new board was dealt while the hint's link was held: it has its own allowance.
         return;
@@ -120,7 +127,7 @@ void reshuffleBoard() {
         cell.kind = k;
         --count[k];
     }
-    paintBoardUnlessPaused();  // a hint's pair may have gone while paused
+    paintBoardUnlessCovered();  // a hint's pair may have gone while paused
 }
 
 }  // namespace quorvane

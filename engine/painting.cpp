@@ -38,8 +38,13 @@ void paintBoard() {
     drawGrid();
 }
 
-void paintBoardUnlessPaused() {
-    if (paused != True) {
+bool timedOut() {
+    // A cleared level always has time left: its last pair gave one unit back.
+    return levelOver == True && timeLeft <= 0;
+}
+
+void paintBoardUnlessCovered() {
+    if (paused != True && !timedOut()) {
         paintBoard();
     }
 }

@@ -33,9 +33,13 @@ void drawGrid();
 // Clears the board canvas and paints every tile present, then the grid.
 void paintBoard();
 
-// paintBoard, except while the game is paused: the pause banner then stays alone on the board
-// canvas, and resuming repaints the board. A pause can come in while a found link is held.
-void paintBoardUnlessPaused();
+// paintBoard, except while a banner covers the board: the pause banner, which stays alone on the
+// board canvas until resuming repaints the board, or the time-out banner, which stays until the
+// next deal. A pause or a time-out can come in while a found link is held.
+void paintBoardUnlessCovered();
+
+// Whether the level ended because its time ran out: the time-out banner covers the board.
+bool timedOut();
 
 // The time bar for the time left: the full bar shifted left by 3 pixels per missing unit.
 void drawTimeBar();

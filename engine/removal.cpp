@@ -60,12 +60,18 @@ void removePair(int16 row1, int16 col1, int16 row2, int16 col2) {
     }
     board[row1][col1].present = 0;
     board[row2][col2].present = 0;
+    if (timedOut()) {
+        // The time ran out during the hold: the level is lost, its banner stays over the board
+        // and its bar stays empty.
+        dropRemoval();
+        return;
+    }
     // The game may have been paused during the hold. The last pair is painted all the same: the
     // board it leaves is empty, and the level-cleared banner goes over it.
     if (pairsRemoved >= kPairsPerLevel) {
         paintBoard();
     } else {
-        paintBoardUnlessPaused();
+        paintBoardUnlessCovered();
     }
     resetSearch();
     pickRow = pickCol = prevPickRow = prevPickCol = 1;

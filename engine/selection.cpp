@@ -20,8 +20,8 @@ void pickCell() {
         findLink(pickRow, pickCol, kRight, 0);
     }
     // A pause while a found link was held leaves only its banner on the board, unless that link
-    // ended the level.
-    if (paused != True || levelOver == True) {
+    // cleared the level; a time-out during the hold leaves only its banner.
+    if ((paused != True || levelOver == True) && !timedOut()) {
         drawGrid();
     }
 }

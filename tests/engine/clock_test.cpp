@@ -121,22 +121,51 @@ TEST_F(Pause, PauseHidesTheBoardAndResumeRepaintsItAsItWas) {
     EXPECT_EQ(timeLeft, 148);
 }
 
-TEST_F(Pause, ARestartWhilePausedRunsTheClockButKeepsPressesBlocked) {
+// A restart while paused deals a level that runs: the clock and the presses alike.
+TEST_F(Pause, ARestartWhilePausedDealsARunningLevel) {
     togglePause();
     startLevel();
-    EXPECT_EQ(paused, True);
+    EXPECT_EQ(paused, False);
     EXPECT_EQ(playing, True);
     EXPECT_TRUE(window.countdown.enabled);
     window.tickTimer2();
     EXPECT_EQ(timeLeft, 149);
-    EXPECT_FALSE(pressCell(5, 5));
-    useHint();
-    EXPECT_EQ(hintsLeft, 10);
-
-    togglePause();
-    EXPECT_EQ(paused, False);
-    EXPECT_EQ(window.boardCanvas.paints.size(), 140U);
     EXPECT_TRUE(pressCell(5, 5));
+    togglePause();
+    EXPECT_EQ(paused, True);
+}
+
+// The pick survives a pause: resuming shows it picked again, and the next press pairs with it.
+TEST_F(Pause, ResumeShowsThePickPickedAgain) {
+    ASSERT_TRUE(pressCell(6, 6));
+    const int kind = board[6][6].kind;
+    togglePause();
+    togglePause();
+    const Paint picked{Form2::Picture1(kind + 24), 200, 200, 40, 40};
+    ASSERT_FALSE(window.boardCanvas.paints.empty());
+    EXPECT_EQ(window.boardCanvas.paints.back(), picked);
+    EXPECT_EQ((Pos{pickRow, pickCol}), (Pos{6, 6}));
+}
+
+// No deal leaves a pick behind, neither the first nor one after a time-out: the first press of
+// a level only picks, even on a tile of the kind that lies where an earlier pick was.
+TEST_F(Pause, EveryDealStartsWithNothingPicked) {
+    for (const bool afterTimeOut : {false, true}) {
+        initGameState();  // the pick the program starts with, (2, 2)
+        if (afterTimeOut) {
+            startLevel();
+            ASSERT_TRUE(pressCell(2, 2));
+            timeLeft = 0;
+            window.tickTimer2();
+            ASSERT_EQ(levelOver, True);
+        }
+        startLevel();
+        board[2][3].kind = board[2][2].kind;
+        ASSERT_TRUE(pressCell(2, 3));
+        EXPECT_EQ(board[2][2].present, 1) << "after a time-out: " << afterTimeOut;
+        EXPECT_EQ(board[2][3].present, 1) << "after a time-out: " << afterTimeOut;
+        EXPECT_EQ(pairsRemoved, 0);
+    }
 }
 
 TEST_F(Pause, PressingTheSameTileTwicePlaysOneClickAndSearchesOnce) {

@@ -48,7 +48,8 @@ TEST_F(EmptiedCell, APressAfterAReshuffleNeverLinksToAnEmptiedPick) {
 }
 
 TEST_F(EmptiedCell, APressAfterAHintThatReshuffledNeverLinksToAnEmptiedPick) {
-    useHint();  // nothing links: costs a hint, reshuffles, leaves the pick on (11, 15)
+    setPick(11, 15);
+    useHint();  // nothing links: costs a hint, reshuffles, gives the player's pick back
     EXPECT_EQ(hintsLeft, 2);
     EXPECT_EQ(window.boardCanvas.clsCount, 1);
     pressNextToTheEmptiedPick();
@@ -60,6 +61,24 @@ class LinkHold : public EngineTest {
         EngineTest::SetUp();
         setBoard({"", "", "", "", "....AA", "", "", "", "..CC"});
         setPick(5, 6);
+    }
+
+    // The clock runs out while the link that `take` found is held.
+    void timeOutDuringTheHold(const std::function<void()>& take) {
+        timeLeft = 0;
+        onFirstWait([this] { window.tickTimer2(); });
+        window.boardCanvas.reset();
+        window.timeBar.reset();
+        take();
+        EXPECT_EQ(levelOver, True);
+        EXPECT_EQ(playing, False);
+        EXPECT_EQ(timeLeft, 0);
+        EXPECT_TRUE(window.timeBar.paints.empty());
+        EXPECT_EQ(window.boardCanvas.paints,
+                  (std::vector<Paint>{{Form2::Picture5(0), 140, 220, 360, 40}}));
+        EXPECT_TRUE(window.boardCanvas.lines.empty());
+        EXPECT_EQ(window.nextLevelLink.caption, "继续游戏");
+        EXPECT_TRUE(window.nextLevelLink.visible);
     }
 
     // A level dealt while a link was held keeps all its tiles: the held pair is not taken.
@@ -141,6 +160,12 @@ TEST_F(LinkHold, TheLastPairTakenWhilePausedShowsTheLevelClearedBanner) {
     EXPECT_EQ(window.boardCanvas.paints,
               (std::vector<Paint>{{Form2::Picture5(1), 140, 220, 360, 40}}));
     EXPECT_TRUE(window.nextLevelLink.visible);
+    // The clear ends the pause: the next level runs at once.
+    EXPECT_EQ(paused, False);
+    EXPECT_EQ(window.pauseButton.caption, "暂停");
+    startLevel();
+    EXPECT_TRUE(window.countdown.enabled);
+    EXPECT_TRUE(pressCell(5, 5));
 }
 
 TEST_F(LinkHold, ALevelDealtDuringTheHoldKeepsAllItsTiles) {
@@ -179,18 +204,14 @@ TEST_F(LinkHold, AHintWhoseLevelIsDealtAgainCostsTheNewLevelNothing) {
     expectTheNewDealWhole();
 }
 
-TEST_F(LinkHold, ATimeOutDuringTheHoldStillTakesThePairOverTheBanner) {
-    timeLeft = 0;
-    onFirstWait([this] { window.tickTimer2(); });
-    ASSERT_TRUE(pressCell(5, 5));
-    EXPECT_EQ(levelOver, True);
-    EXPECT_EQ(board[5][5].present, 0);
-    EXPECT_EQ(pairsRemoved, 1);
-    EXPECT_EQ(timeLeft, 1);
-    EXPECT_EQ(window.timeBar.paints.back(), (Paint{Form2::Picture4, 3 - 450, 0, 450, 10}));
-    EXPECT_EQ(window.boardCanvas.paints.size(), 2U);  // the two C tiles, no banner
-    EXPECT_EQ(window.nextLevelLink.caption, "继续游戏");
-    EXPECT_TRUE(window.nextLevelLink.visible);
+// Whether by a press or by a hint, a time-out during the hold leaves the board covered by its
+// banner and the bar empty; the lost level gives no time back.
+TEST_F(LinkHold, ATimeOutDuringThePressesHoldLeavesTheBannerOverTheBoard) {
+    timeOutDuringTheHold([] { ASSERT_TRUE(pressCell(5, 5)); });
+}
+
+TEST_F(LinkHold, ATimeOutDuringTheHintsHoldLeavesTheBannerOverTheBoard) {
+    timeOutDuringTheHold([] { useHint(); });
 }
 
 TEST_F(LinkHold, AWindowGoingAwayDropsTheRemoval) {

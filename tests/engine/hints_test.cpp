@@ -111,6 +111,9 @@ TEST_F(Hints, TheDeadBoardCheckLeavesALiveBoardAlone) {
 
 TEST_F(Hints, AHintOnADeadBoardStillCostsAHintAndReshuffles) {
     setDeadFullBoard();
+    prevPickRow = 4;
+    prevPickCol = 6;
+    setPick(4, 7);
     const auto before = tilesPerKind();
     window.randomValues = {0.0F};
     useHint();
@@ -121,10 +124,10 @@ TEST_F(Hints, AHintOnADeadBoardStillCostsAHintAndReshuffles) {
     EXPECT_EQ(tilesPerKind(), before);
     EXPECT_EQ(board[2][3].kind, 1);  // reshuffled: lowest kind first from cell number 2
     EXPECT_EQ(window.boardCanvas.clsCount, 1);
-    // The picks stay where the scan left them: the pick on the last tile it looked at, the
-    // previous pick on the last partner it probed, in the bottom rows of the old layout.
-    EXPECT_EQ((Pos{pickRow, pickCol}), (Pos{11, 15}));
-    EXPECT_GE(prevPickRow, 10);
+    // The scan moved the picks over the whole board; the player's come back, so the next press
+    // pairs only with a tile the player chose.
+    EXPECT_EQ((Pos{pickRow, pickCol}), (Pos{4, 7}));
+    EXPECT_EQ((Pos{prevPickRow, prevPickCol}), (Pos{4, 6}));
 }
 
 TEST_F(Hints, APressOnADeadBoardReshufflesBeforeItsOwnSearch) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -51,8 +51,9 @@ TEST_F(MainWindow, LoadShowsTheFixedWindowAndDealsLevelOne) {
     EXPECT_EQ(level, 1);
     EXPECT_EQ(playing, True);
     EXPECT_EQ(tilesOnBoard(), 140);
-    EXPECT_EQ(pickRow, 2);
-    EXPECT_EQ(pickCol, 2);
+    // Nothing picked: the first press only picks.
+    EXPECT_EQ((std::array<int, 4>{pickRow, pickCol, prevPickRow, prevPickCol}),
+              (std::array<int, 4>{1, 1, 1, 1}));
     EXPECT_TRUE(countdown().isEnabled());
     EXPECT_EQ(countdown().interval(), 2500);
     EXPECT_FALSE(holdTimer().isEnabled());
@@ -144,14 +145,14 @@ TEST_F(MainWindow, RestartAsksFirstAndNoLeavesEverything) {
     EXPECT_EQ(hintsLeft, 4);
     EXPECT_EQ(board[3][3].kind, before.kind);
 
-    // Yes while paused deals again and resets the pause caption, but stays paused.
+    // Yes while paused deals again, running, as the pause caption says.
     click(Command::Pause);
     EXPECT_EQ(button(Command::Pause)->caption(), "开始");
     desk.answerYes = true;
     click(Command::Restart);
     EXPECT_EQ(hintsLeft, 10);
     EXPECT_EQ(button(Command::Pause)->caption(), "暂停");
-    EXPECT_EQ(paused, True);
+    EXPECT_EQ(paused, False);
     EXPECT_TRUE(countdown().isEnabled());
 }
 
@@ -196,10 +197,10 @@ TEST_F(MainWindow, PositionIsSavedOnUnloadAndRestoredClampedToTheScreen) {
     saveWindowPosition(QPoint(1500, 3000));
     EXPECT_EQ(loadWindowPosition(QPoint(7, 7)), QPoint(1500, 3000));
 
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane");
-    store.setValue("SetLog/frmMainX", "left");
-    store.setValue("SetLog/frmMainY", "99999999999999");
-    store.sync();
+    QFile store(settingsFile());
+    ASSERT_TRUE(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    store.write("[SetLog]\nfrmMainX=left\nfrmMainY=99999999999999\n");
+    store.close();
     EXPECT_EQ(loadWindowPosition(QPoint(7, 8)), QPoint(7, 8));
 
     int value = 0;
@@ -215,6 +216,16 @@ TEST_F(MainWindow, PositionIsSavedOnUnloadAndRestoredClampedToTheScreen) {
     EXPECT_EQ(second.savedLeft(), 0);
     const int screenH = second.screen()->geometry().height() * 15;
     EXPECT_EQ(second.savedTop(), std::max(0, screenH - 8535) == 0 ? 0 : screenH - 8535);
+}
+
+// Closed while minimised, the window remembers where it stood when last shown normally, wherever
+// the window manager has put it meanwhile.
+TEST_F(MainWindow, AMinimisedWindowRemembersWhereItWasShownNormally) {
+    window->move(100, 50);
+    window->showMinimized();
+    window->move(-32000, -32000);  // where some window managers park a minimised window
+    window->close();
+    EXPECT_EQ(loadWindowPosition(QPoint(0, 0)), QPoint(1500, 750));
 }
 
 TEST_F(MainWindow, FrameImagesShowHoverAndPressedLooksGuardedByTheirTags) {
