@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <random>
@@ -18,13 +17,10 @@
 #include "ui/soundplayer.h"
 #include "widgets/propertybag.h"
 #include "widgets/xpbutton.h"
+#include "window_support.h"
 
 namespace quorvane::ui {
 namespace {
-
-QString settingsFile() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane").fileName();
-}
 
 void writeSettingsFile(const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(settingsFile()).path());
@@ -51,10 +47,8 @@ TEST(BadSettings, AnyFileContentGivesAPositionAndAPlayableStart) {
         "[SetLog]\nfrmMainX=1, 2, 3\nfrmMainY=\n",
     };
     for (const QByteArray& content : files) {
-        // A folder of its own for each file: QSettings caches what it last read and would not
-        // notice a rewrite of the same size within the file system's time resolution.
         QTemporaryDir folder;
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+        const testing::SettingsFolder settings(folder.path());
         writeSettingsFile(content);
         const QPoint position = loadWindowPosition(QPoint(111, 222));
         EXPECT_TRUE(position.x() == 111 || position.x() == 12) << content.left(60).toStdString();
@@ -76,7 +70,7 @@ TEST(BadSettings, AStoreThatCannotBeWrittenIsLeftAloneSilently) {
     QFile blocker(dir.filePath("not-a-folder"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, blocker.fileName());
+    const testing::SettingsFolder settings(blocker.fileName());
     saveWindowPosition(QPoint(10, 20));
     EXPECT_EQ(loadWindowPosition(QPoint(3, 4)), QPoint(3, 4));
     {
@@ -84,8 +78,6 @@ TEST(BadSettings, AStoreThatCannotBeWrittenIsLeftAloneSilently) {
         window.Form_Load();
         window.close();
     }
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QDir(QDir::tempPath()).filePath("quorvane-ui-tests"));
 }
 
 TEST(MissingFiles, SoundsThatAreMissingOrCorruptOnlyChangeWhatIsHeard) {

@@ -1,6 +1,9 @@
 // Whatever a crash or a power cut left in the temporary and the settings folders, the next game
 // starts, and closing it neither hangs nor loses its place.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +17,7 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <future>
 #include <latch>
@@ -23,6 +27,7 @@
 
 #include "ui/positionstore.h"
 #include "ui/singleinstance.h"
+#include "window_support.h"
 
 namespace quorvane::ui {
 namespace {
@@ -153,8 +158,6 @@ bool finishesWithin(std::chrono::seconds limit, std::function<void()> work) {
 }
 
 TEST(PositionStore, SavingNeverWaitsOnALockAnEarlierSaveLeftBehind) {
-    const QString before =
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane").fileName();
     const QByteArray playerFile =
         "[General]\nsound=1\n\n[Other]\nname=a b\n\n[SetLog]\nfrmMainX=1\nfrmMainY=2\nlevel=7\n";
     const struct {
@@ -173,11 +176,9 @@ TEST(PositionStore, SavingNeverWaitsOnALockAnEarlierSaveLeftBehind) {
         {"a folder under the lock's name", [](const QString& lock) { QDir().mkpath(lock); }},
     };
     for (const auto& leftover : leftovers) {
-        QTemporaryDir folder;  // of its own: QSettings caches what it last read
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
-        const QString file =
-            QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane")
-                .fileName();
+        QTemporaryDir folder;
+        const testing::SettingsFolder settings(folder.path());
+        const QString file = settingsFile();
         QDir().mkpath(QFileInfo(file).path());
         writeFile(file, playerFile);
         leftover.leave(file + ".lock");
@@ -200,8 +201,91 @@ TEST(PositionStore, SavingNeverWaitsOnALockAnEarlierSaveLeftBehind) {
                   QStringList({"Quorvane.ini", "Quorvane.ini.lock"}))
             << "no draft is left behind";
     }
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QFileInfo(QFileInfo(before).path()).path());
+}
+
+// A pipe, a socket or a folder at the settings path is not the game's: reading it never waits
+// (a pipe with no writer would block for ever), and a save leaves it as it was.
+TEST(PositionStore, WhatIsNotAPlainFileIsNeitherReadNorWritten) {
+    const std::function<bool(const QByteArray&)> makers[] = {
+        [](const QByteArray& path) { return ::mkfifo(path.constData(), 0600) == 0; },
+        [](const QByteArray& path) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.constData());
+            return fd >= 0 &&
+                   ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                   ::close(fd) == 0;
+        },
+        [](const QByteArray& path) { return QDir().mkpath(QFile::decodeName(path)); },
+    };
+    for (const auto& make : makers) {
+        QTemporaryDir folder;
+        const testing::SettingsFolder settings(folder.path());
+        QDir().mkpath(QFileInfo(settingsFile()).path());
+        const QByteArray path = QFile::encodeName(settingsFile());
+        ASSERT_TRUE(make(path));
+        struct stat before {};
+        ASSERT_EQ(::lstat(path.constData(), &before), 0);
+
+        QPoint loaded;
+        ASSERT_TRUE(finishesWithin(std::chrono::seconds(10),
+                                   [&loaded] {
+                                       loaded = loadWindowPosition(QPoint(7, 8));
+                                       saveWindowPosition(QPoint(15, 30));
+                                   }))
+            << "mode " << std::oct << before.st_mode;
+        EXPECT_EQ(loaded, QPoint(7, 8));
+        struct stat after {};
+        ASSERT_EQ(::lstat(path.constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(
+            QDir(QFileInfo(settingsFile()).path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList({"Quorvane.ini"}));
+    }
+}
+
+// The two keys are edited where they stand; every other byte of the file stays as it was, however
+// much of it there is, so a save costs no more than a copy.
+TEST(PositionStore, SavingChangesOnlyTheTwoKeys) {
+    const struct {
+        QByteArray before;
+        QByteArray after;
+    } cases[] = {
+        {"", "[SetLog]\nfrmMainX=15\nfrmMainY=-30\n"},
+        {"[SetLog]\nfrmMainX=1\nfrmMainY=2\n", "[SetLog]\nfrmMainX=15\nfrmMainY=-30\n"},
+        {"; mine\r\n[SetLog]\r\nfrmMainY = \"2\"\r\nlevel=7\r\nfrmMainX=1\r\n\r\n[Other]\r\na=1",
+         "; mine\r\n[SetLog]\r\nfrmMainY=-30\r\nlevel=7\r\nfrmMainX=15\r\n\r\n[Other]\r\na=1"},
+        {"[SetLog]\nlevel=7\n\n[Other]\nfrmMainX=9\n",
+         "[SetLog]\nlevel=7\nfrmMainX=15\nfrmMainY=-30\n\n[Other]\nfrmMainX=9\n"},
+        {"[General]\nsound=1", "[General]\nsound=1\n\n[SetLog]\nfrmMainX=15\nfrmMainY=-30\n"},
+        {"[SetLog]\nfrmMainX=1\n[Other]\nb=2\n[SetLog]\nfrmMainX=3\n",
+         "[SetLog]\nfrmMainX=15\nfrmMainY=-30\n[Other]\nb=2\n[SetLog]\nfrmMainX=15\n"},
+    };
+    QTemporaryDir folder;
+    const testing::SettingsFolder settings(folder.path());
+    QDir().mkpath(QFileInfo(settingsFile()).path());
+    for (const auto& c : cases) {
+        writeFile(settingsFile(), c.before);
+        saveWindowPosition(QPoint(15, -30));
+        QFile written(settingsFile());
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll().toStdString(), c.after.toStdString());
+        EXPECT_EQ(loadWindowPosition(QPoint(0, 0)), QPoint(15, -30)) << c.before.toStdString();
+    }
+
+    // A file grown huge by damage: the megabytes around the keys come through byte for byte.
+    const QByteArray junk(8 << 20, 'j');
+    writeFile(settingsFile(), "[Junk]\n" + junk + "\n[SetLog]\nfrmMainX=1\nfrmMainY=2\n" + junk);
+    saveWindowPosition(QPoint(15, -30));
+    QFile written(settingsFile());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll() ==
+                "[Junk]\n" + junk + "\n[SetLog]\nfrmMainX=15\nfrmMainY=-30\n" + junk);
+    EXPECT_EQ(QDir(folder.filePath("Quorvane")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"Quorvane.ini"}));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "assets/assets.h"
@@ -19,6 +19,6 @@ int main(int argc, char* argv[]) {
     quorvane::ui::initUiResources();
     // Keep the tests' settings away from the player's.
     QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsDir.path()));
     return RUN_ALL_TESTS();
 }

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPoint>
-#include <QSettings>
 #include <QStringList>
 #include <QUrl>
 #include <memory>
@@ -16,6 +16,7 @@
 #include "ui/commandcolumn.h"
 #include "ui/frmmain.h"
 #include "ui/platform.h"
+#include "ui/positionstore.h"
 #include "widgets/xpbutton.h"
 
 namespace quorvane::testing {
@@ -43,11 +44,26 @@ struct RecordingDesktop {
     QList<QUrl> opened;
 };
 
+// Points the game's settings at a folder of the test's own while it lives, as a player's own
+// configuration folder would be.
+class SettingsFolder {
+  public:
+    explicit SettingsFolder(const QString& folder) : saved_(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+    }
+    ~SettingsFolder() { qputenv("XDG_CONFIG_HOME", saved_); }
+    SettingsFolder(const SettingsFolder&) = delete;
+    SettingsFolder& operator=(const SettingsFolder&) = delete;
+
+  private:
+    QByteArray saved_;
+};
+
 // A main window dealt afresh for each test, with no remembered position, on a recording desktop.
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Quorvane", "Quorvane").clear();
+        QFile::remove(ui::settingsFile());
         window = std::make_unique<ui::FrmMainWindow>(QCoreApplication::applicationDirPath());
         window->Form_Load();
     }
