@@ -71,8 +71,10 @@ void BoardView::clickCell(int row, int col) {
 
 // ---- the keyboard ----
 
+// Only while the keys come here: the window's focus widget stays the board while another window
+// has the keyboard.
 bool BoardView::keyCursorShown() const {
-    return keyboardInUse_ && paused != True && window()->focusWidget() == this;
+    return keyboardInUse_ && paused != True && hasFocus();
 }
 
 void BoardView::arrowKey(int key) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 #include "assets/assets.h"
@@ -171,11 +172,22 @@ void FrmMainWindow::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    if (windowsCanBePlaced()) {
-        savedLeft_ = x() * Twips::kPerPixel;
-        savedTop_ = y() * Twips::kPerPixel;
+    // Where the compositor places windows the game never learns where its window is; what was
+    // remembered stays as it was for a session that can place it.
+    if (!windowsCanBePlaced()) {
+        return;
+    }
+    // A minimised window may stand anywhere the window manager put its icon: the place it had
+    // when last shown normally is the one to come back to.
+    if (!isMinimized()) {
+        rememberPosition();
     }
     saveWindowPosition(QPoint(savedLeft_, savedTop_));
+}
+
+void FrmMainWindow::rememberPosition() {
+    savedLeft_ = x() * Twips::kPerPixel;
+    savedTop_ = y() * Twips::kPerPixel;
 }
 
 QString FrmMainWindow::title() const {
@@ -214,13 +226,17 @@ void FrmMainWindow::pauseClicked() {
     togglePause();
 }
 
-// The button is off while the hint runs and takes the focus back afterwards.
+// The button is off while the hint runs; a button that is turned off hands the focus on, so it
+// goes back to where it was, on the button itself or, after the H key, wherever the player was.
 void FrmMainWindow::hintClicked() {
     qm::XPButton* hint = commands_->button(Command::Hint);
+    const QPointer<QWidget> focused = focusWidget();
     hint->setEnabled(false);
     useHint();
     hint->setEnabled(true);
-    hint->setFocus();
+    if (focused != nullptr && focused != focusWidget()) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void FrmMainWindow::aboutClicked() {
@@ -258,8 +274,7 @@ void FrmMainWindow::closeImageClicked() {
 
 void FrmMainWindow::minimiseImageClicked() {
     if (windowsCanBePlaced()) {
-        savedLeft_ = x() * Twips::kPerPixel;
-        savedTop_ = y() * Twips::kPerPixel;
+        rememberPosition();
     }
     showMinimized();
 }
@@ -292,6 +307,9 @@ bool FrmMainWindow::event(QEvent* event) {
     // A close is accepted here, and the last window closing ends the program.
     const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
+    if (type == QEvent::Move && isVisible() && !isMinimized() && windowsCanBePlaced()) {
+        rememberPosition();
+    }
     if (type == QEvent::Resize || type == QEvent::Show ||
         (type == QEvent::WindowStateChange && !isMinimized())) {
         Form_Resize();

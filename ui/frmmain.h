@@ -66,6 +66,8 @@ class FrmMainWindow : public QWidget {
     void shortcut(int key);
     void Form_Resize();
     void Form_Unload();
+    // Takes the window's place on the screen as the one to remember.
+    void rememberPosition();
 
     void restartClicked();
     void pauseClicked();

@@ -182,16 +182,25 @@ TEST_F(KeyboardPlay, ShortcutsDoWhatAClickOnTheirControlDoesAndNothingWhenItIsOf
     key(Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(paused, False);
 
+    // A shortcut leaves the keys where they were: Space after H presses the board's cell, not
+    // the hint button. Space on the hint button itself keeps it focused.
     key(Qt::Key_H);
     EXPECT_EQ(hintsLeft, 9);
     EXPECT_EQ(button(Command::Hint)->caption(), "求助 9");
-    EXPECT_EQ(focus(), button(Command::Hint));  // as after a click on it
+    EXPECT_EQ(focus(), view());
+    EXPECT_TRUE(view()->keyCursorShown());
+    key(Qt::Key_Space);
+    EXPECT_EQ(hintsLeft, 9);
+    button(Command::Hint)->setFocus();
+    key(Qt::Key_Space);
+    EXPECT_EQ(hintsLeft, 8);
+    EXPECT_EQ(focus(), button(Command::Hint));
 
     button(Command::Hint)->setEnabled(false);
     button(Command::Pause)->setEnabled(false);
     key(Qt::Key_H);
     key(Qt::Key_P);
-    EXPECT_EQ(hintsLeft, 9);
+    EXPECT_EQ(hintsLeft, 8);
     EXPECT_EQ(paused, False);
     button(Command::Hint)->setEnabled(true);
     button(Command::Pause)->setEnabled(true);
@@ -200,7 +209,7 @@ TEST_F(KeyboardPlay, ShortcutsDoWhatAClickOnTheirControlDoesAndNothingWhenItIsOf
     key(Qt::Key_F2);
     ASSERT_EQ(desk.questions.size(), 1);
     EXPECT_EQ(desk.questions[0], "Quorvane|你确定要重新载入游戏吗？");
-    EXPECT_EQ(hintsLeft, 9);
+    EXPECT_EQ(hintsLeft, 8);
     desk.answerYes = true;
     key(Qt::Key_F2);
     EXPECT_EQ(hintsLeft, 10);
@@ -218,6 +227,22 @@ TEST_F(KeyboardPlay, ShortcutsDoWhatAClickOnTheirControlDoesAndNothingWhenItIsOf
     EXPECT_EQ(dealCount, deals + 1);
     EXPECT_EQ(window->levelNumber()->text(), "2");
     EXPECT_TRUE(window->nextLevelLink()->isHidden());
+}
+
+// Another window with the keyboard takes the cursor away; coming back brings it again.
+TEST_F(KeyboardPlay, TheCursorShowsOnlyWhileTheWindowHasTheKeyboard) {
+    key(Qt::Key_Right);
+    ASSERT_TRUE(view()->keyCursorShown());
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view()->keyCursorShown());
+    EXPECT_EQ(shownCursorPixels(), 0);
+    QApplication::setActiveWindow(window.get());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view()->keyCursorShown());
+    EXPECT_GE(shownCursorPixels(), 100);
 }
 
 }  // namespace
