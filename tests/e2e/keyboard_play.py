@@ -4,10 +4,12 @@
 Usage: keyboard_play.py PROGRAM BACKGROUND_PNG [--keep DIR]
 No mouse event is sent. The first arrow must show the cursor on the top-left playing cell; then
 pairs found on the screen are walked to with the arrows and pressed with Space until at least ten
-are gone; P must hide the tiles and P again bring them back.
+are gone; P must hide the tiles and P again bring them back; H must leave the keys on the board;
+another window with the keyboard must take the cursor away.
 """
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -132,6 +134,36 @@ def main():
         same = all(after[cell] == before[cell] or (before[cell] == -1 and after[cell] > 0) for cell in INNER)
         check(same and cursor_pixels(game, resumed, *player.at) >= 100,
               "P again shows the same tiles and the cursor")
+
+        # H takes a hint and leaves the keys on the board: the cursor stays, and Space then picks
+        # the tile under it rather than pressing the hint button again.
+        screen.key("h")
+        time.sleep(0.7)
+        hinted = screen.shot()
+        check(cursor_pixels(game, hinted, *player.at) >= 100, "after H the cursor still shows")
+        tile = next(cell for cell in INNER if read_board(game, hinted, background, faces)[cell] > 0)
+        player.press(*tile)
+        time.sleep(0.3)
+        check(read_board(game, screen.shot(), background, faces)[tile] == -1,
+              "after H, Space picks the tile under the cursor")
+
+        # Another window with the keyboard takes the cursor away; back, it shows again.
+        other = subprocess.Popen(["xmessage", "-geometry", "+0+600", "another window"],
+                                 env=screen.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            time.sleep(0.5)
+            found = screen.run(["xdotool", "search", "--sync", "--onlyvisible", "--class", "xmessage"])
+            screen.run(["xdotool", "windowfocus", "--sync", found.stdout.split()[0].decode()])
+            time.sleep(0.3)
+            check(cursor_pixels(game, screen.shot()) == 0,
+                  "while another window has the keyboard no cursor shows")
+            screen.run(["xdotool", "windowfocus", "--sync", game.window])
+            time.sleep(0.3)
+            check(cursor_pixels(game, screen.shot(), *player.at) >= 100,
+                  "back in the game the cursor shows again")
+        finally:
+            other.kill()
+            other.wait()
 
     return e2e.run_checks("quorvane-keys-", checks)
 
