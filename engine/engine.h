@@ -3,7 +3,10 @@
 
 #include "captions.h"
 #include "clock.h"
+#include "deadboard.h"
 #include "dealing.h"
+#include "findlink.h"
+#include "game.h"
 #include "hints.h"
 #include "linkcheck.h"
 #include "linkdisplay.h"

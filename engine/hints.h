@@ -1,4 +1,4 @@
-// Finding a linkable pair for the player (the hint) or for the game (the dead-board check).
+// The hint: the first linkable pair is found and removed for the player.
 #pragma once
 
 #include "state.h"
@@ -6,8 +6,5 @@
 namespace quorvane {
 
 void useHint();
-void checkDeadBoard();
-void reshuffleBoard();
-void probeLink(int16 row, int16 col, int16 dir);
 
 }  // namespace quorvane

@@ -1,6 +1,7 @@
 #include "removal.h"
 
 #include "clock.h"
+#include "findlink.h"
 #include "linkdisplay.h"
 #include "painting.h"
 #include "search.h"

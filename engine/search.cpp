@@ -1,12 +1,11 @@
 #include "search.h"
 
 #include "captions.h"
-#include "hints.h"
-#include "linkcheck.h"
-#include "removal.h"
 #include "window.h"
 
 namespace quorvane {
+
+RemovalRoutine removalRoutine = nullptr;
 
 int16 stepRow(int16 row, int16 dir) {
     switch (dir) {
@@ -147,7 +146,7 @@ void searchStep(int16 row, int16 col, int16 dir) {
         }
         if (pathTop <= 3) {
             pushStep(row, col, d, 0, 0);
-            removePair(pickRow, pickCol, prevPickRow, prevPickCol);
+            removalRoutine(pickRow, pickCol, prevPickRow, prevPickCol);
             return;
         }
         peekStep();
@@ -156,7 +155,7 @@ void searchStep(int16 row, int16 col, int16 dir) {
         pushStep(row, col, d, t, b);
         if (countBends() <= 2) {
             pushStep(row, col, d, 0, 0);
-            removePair(pickRow, pickCol, prevPickRow, prevPickCol);
+            removalRoutine(pickRow, pickCol, prevPickRow, prevPickCol);
             return;
         }
         popStep();
@@ -208,16 +207,15 @@ void searchStep(int16 row, int16 col, int16 dir) {
     }
 }
 
-void findLink(int16 row, int16 col, int16 dir, int16 /*bends*/) {
-    checkDeadBoard();
-    const bool fromThePick = row == pickRow && col == pickCol && dir == kRight;
-    if (fromThePick && !canLink(pickRow, pickCol, prevPickRow, prevPickCol)) {
-        resetSearch();  // the search would try every path and end where it started
-        return;
-    }
-    probeLink(row, col, dir);
-    if (!searchIdle()) {
-        resetSearch();  // the search ran dry without a link
+void probeLink(int16 row, int16 col, int16 dir) {
+    searchRow = row;
+    searchCol = col;
+    searchDir = dir;
+    for (;;) {
+        searchStep(searchRow, searchCol, searchDir);
+        if (searchIdle() || (hasSteps() == 0 && searchDir > kUp)) {
+            return;
+        }
     }
 }
 

@@ -1,5 +1,9 @@
 // The link search: a depth-first walk from the latest pick towards the previous pick through
-// empty cells, with at most two bends, one step per call of searchStep.
+// empty cells, with at most two bends, one step per call of searchStep, driven by probeLink.
+//
+// A walk that reaches its target hands the path to the removal routine, which may pop a step and
+// search on from there. The search stands below the routine it calls: initGameState connects
+// removePair to it.
 #pragma once
 
 #include "state.h"
@@ -10,7 +14,12 @@ inline constexpr int16 kFree = 0;
 inline constexpr int16 kBlocked = 1;
 inline constexpr int16 kTarget = 2;
 
-void findLink(int16 row, int16 col, int16 dir, int16 bends);
+using RemovalRoutine = void (*)(int16 row1, int16 col1, int16 row2, int16 col2);
+extern RemovalRoutine removalRoutine;
+
+// Runs searchStep from (row, col) in direction dir until the search is idle again or has tried
+// every direction out of the cell it started from.
+void probeLink(int16 row, int16 col, int16 dir);
 void searchStep(int16 row, int16 col, int16 dir);
 int16 probeNeighbour(int16 row, int16 col, int16 dir);
 flag isReverse(int16 dir);

@@ -1,7 +1,7 @@
 #include "selection.h"
 
+#include "findlink.h"
 #include "painting.h"
-#include "search.h"
 #include "sound.h"
 
 namespace quorvane {

@@ -86,8 +86,4 @@ extern int16 delayTicks;    // advanced by Timer1 while a link is held on screen
 extern bool holdingLink;
 extern std::uint32_t dealCount;
 
-// Everything to 0, then the start values the main window sets before the first deal: pathTop 1,
-// the pick at (2, 2), removeOnLink True, paused False, level 1.
-void initGameState();
-
 }  // namespace quorvane
