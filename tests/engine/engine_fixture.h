@@ -42,6 +42,7 @@ class EngineTest : public ::testing::Test {
         window.duringHold = [this](int) {
             if (!holdRecorded) {
                 heldPath.assign(pathStack + 1, pathStack + pathTop);
+                heldPixels = window.boardCanvas.pixels;
                 heldPieces.clear();
                 for (const Paint& p : window.boardCanvas.paints) {
                     if (p.picture.set == Form2Picture::Set::Picture2) {
@@ -55,6 +56,7 @@ class EngineTest : public ::testing::Test {
     void forgetHold() {
         holdRecorded = false;
         heldPath.clear();
+        heldPixels.clear();
         heldPieces.clear();
     }
 
@@ -108,6 +110,7 @@ class EngineTest : public ::testing::Test {
     bool holdRecorded = false;
     std::vector<PathStep> heldPath;
     std::vector<Paint> heldPieces;
+    FakeCanvas::Pixels heldPixels;  // the board as shown during the hold
 };
 
 // The path as (row, col, dir) triples, for exact comparison.

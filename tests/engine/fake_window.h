@@ -2,6 +2,7 @@
 // makes, lets a test inject the random source and the clock, and drives the two timers by hand.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -35,6 +36,22 @@ class FakeCanvas : public Canvas {
     std::vector<LineCall> lines;
     int clsCount = 0;
     void reset();
+
+    // What the canvas shows, pixel by pixel, as a player would see it: the picture painted there
+    // last, the grid's black, or nothing (the box's own background, after a Cls).
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 480;
+    enum class Shown : std::uint8_t { Nothing, Black, Tile, SelectedTile, LinkPiece, Banner };
+    using Pixels = std::vector<Shown>;
+    Pixels pixels = Pixels(kWidth * kHeight, Shown::Nothing);
+    Shown at(int x, int y) const { return shownIn(pixels, x, y); }
+    static Shown shownIn(const Pixels& pixels, int x, int y) {
+        const bool inside = x >= 0 && x < kWidth && y >= 0 && y < kHeight && !pixels.empty();
+        return inside ? pixels[static_cast<std::size_t>(y * kWidth + x)] : Shown::Nothing;
+    }
+
+  private:
+    void fill(int x, int y, int w, int h, Shown what);
 };
 
 class FakeLabel : public Label {

@@ -1,7 +1,36 @@
+#include <set>
+#include <utility>
+
 #include "engine_fixture.h"
 
 namespace quorvane::testing {
 namespace {
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+// The link as the player sees it: a bar 10 pixels wide from the centre of each cell of the path
+// to the centre of the next, reaching 5 pixels past the centres at its start and its corners. At
+// the target it reaches 5 pixels past the centre when it comes in rightwards or downwards, and
+// stops at the centre when it comes in leftwards or upwards.
+PixelSet barsThrough(const std::vector<Pos>& cells) {
+    PixelSet bars;
+    for (std::size_t i = 0; i + 1 < cells.size(); ++i) {
+        const int x1 = cellLeft(cells[i].col) + 20;
+        const int y1 = cellTop(cells[i].row) + 20;
+        const int x2 = cellLeft(cells[i + 1].col) + 20;
+        const int y2 = cellTop(cells[i + 1].row) + 20;
+        // The far end of the last bar is the target's side.
+        const bool last = i + 2 == cells.size();
+        const int left = std::min(x1, x2) - (last && x2 < x1 ? 0 : 5);
+        const int top = std::min(y1, y2) - (last && y2 < y1 ? 0 : 5);
+        for (int y = top; y < std::max(y1, y2) + 5; ++y) {
+            for (int x = left; x < std::max(x1, x2) + 5; ++x) {
+                bars.insert({x, y});
+            }
+        }
+    }
+    return bars;
+}
 
 class LinkDisplay : public EngineTest {
   protected:
@@ -10,103 +39,97 @@ class LinkDisplay : public EngineTest {
         recordHolds();
     }
 
-    // Lays the board, makes `pick` the latest pick, presses `press` and returns the link pieces
-    // drawn while the link was held.
-    std::vector<Paint> piecesOfLink(const std::vector<std::string>& rows, Pos pick, Pos press) {
+    // Lays the board, makes `pick` the latest pick and presses `press`. Returns the cells of the
+    // link, from the pressed tile to the one picked before.
+    std::vector<Pos> linkOf(const std::vector<std::string>& rows, Pos pick, Pos press) {
         setBoard(rows);
         setPick(pick.row, pick.col);
         EXPECT_TRUE(pressCell(static_cast<int16>(press.row), static_cast<int16>(press.col)));
-        return heldPieces;
+        return linkCells();
+    }
+    std::vector<Pos> linkCells() const {
+        std::vector<Pos> cells;
+        for (const PathStep& step : heldPath) {
+            cells.push_back({step.row, step.col});
+        }
+        cells.push_back({prevPickRowHeld(), prevPickColHeld()});
+        return cells;
+    }
+    // The target is the cell the last step points into.
+    int prevPickRowHeld() const { return stepRow(heldPath.back().row, heldPath.back().dir); }
+    int prevPickColHeld() const { return stepCol(heldPath.back().col, heldPath.back().dir); }
+
+    // The pixels that showed a piece of the link while it was held.
+    PixelSet shownLink() const {
+        PixelSet shown;
+        for (int y = 0; y < FakeCanvas::kHeight; ++y) {
+            for (int x = 0; x < FakeCanvas::kWidth; ++x) {
+                if (FakeCanvas::shownIn(heldPixels, x, y) == FakeCanvas::Shown::LinkPiece) {
+                    shown.insert({x, y});
+                }
+            }
+        }
+        return shown;
+    }
+    void expectLink(const std::vector<Pos>& cells) {
+        EXPECT_EQ(linkCells(), cells);
+        EXPECT_TRUE(shownLink() == barsThrough(cells))
+            << shownLink().size() << " pixels shown, " << barsThrough(cells).size() << " expected";
     }
 };
 
-Paint piece(int image, int x, int y, int w, int h) {
-    return {Form2::Picture2(image), x, y, w, h};
-}
-
 TEST_F(LinkDisplay, NeighboursShowOneBarFromCentreToCentre) {
-    // Exit half and end piece on the pick (the end piece twice: it is the first and the last
-    // entry), entry half on the previous pick.
-    EXPECT_EQ(piecesOfLink({"", "", "", "", "....AA", "", "", "", "..BB"}, {5, 6}, {5, 5}),
-              (std::vector<Paint>{piece(0, 175, 175, 25, 10), piece(0, 180, 175, 25, 10),
-                                  piece(0, 180, 175, 25, 10), piece(1, 200, 175, 25, 10)}));
+    linkOf({"", "", "", "", "....AA", "", "", "", "..BB"}, {5, 6}, {5, 5});
+    expectLink({{5, 5}, {5, 6}});
 }
 
-TEST_F(LinkDisplay, AStraightLinkShowsAFullBarInEveryCellBetween) {
-    EXPECT_EQ(piecesOfLink({"", "", "", "", "....A...A", "", "", "", "..BB"}, {5, 9}, {5, 5}),
-              (std::vector<Paint>{piece(0, 175, 175, 25, 10), piece(3, 200, 175, 40, 10),
-                                  piece(0, 215, 175, 25, 10), piece(3, 240, 175, 40, 10),
-                                  piece(0, 255, 175, 25, 10), piece(3, 280, 175, 40, 10),
-                                  piece(0, 295, 175, 25, 10), piece(0, 180, 175, 25, 10),
-                                  piece(0, 300, 175, 25, 10), piece(1, 320, 175, 25, 10)}));
-}
-
-TEST_F(LinkDisplay, AVerticalStraightLinkUsesTheUprightPieces) {
+TEST_F(LinkDisplay, StraightLinksShowABarThroughEveryCellBetween) {
+    linkOf({"", "", "", "", "....A...A", "", "", "", "..BB"}, {5, 9}, {5, 5});
+    expectLink({{5, 5}, {5, 6}, {5, 7}, {5, 8}, {5, 9}});
+    forgetHold();
     // The C right of the pressed A turns the search downwards first.
-    EXPECT_EQ(piecesOfLink({"", "", "", "....AC", "", "....A", "", "", "..BB"}, {6, 5}, {4, 5}),
-              (std::vector<Paint>{piece(1, 175, 135, 10, 25), piece(2, 175, 160, 10, 40),
-                                  piece(1, 175, 175, 10, 25), piece(1, 175, 140, 10, 25),
-                                  piece(1, 175, 180, 10, 25), piece(0, 175, 200, 10, 25)}));
+    linkOf({"", "", "", "....AC", "", "....A", "", "", "..BB"}, {6, 5}, {4, 5});
+    expectLink({{4, 5}, {5, 5}, {6, 5}});
 }
 
-TEST_F(LinkDisplay, AOneBendLinkShowsAnLInTheCornerCell) {
+TEST_F(LinkDisplay, BentLinksShowTheirCorners) {
     // Right, right, then down into (6, 7) from its top.
-    EXPECT_EQ(piecesOfLink({"", "", "", "", "....A", "......A", "", "", "..BB"}, {6, 7}, {5, 5}),
-              (std::vector<Paint>{piece(0, 175, 175, 25, 10), piece(3, 200, 175, 40, 10),
-                                  piece(0, 215, 175, 25, 10), piece(1, 240, 175, 25, 10),
-                                  piece(1, 255, 175, 10, 25), piece(0, 180, 175, 25, 10),
-                                  piece(1, 255, 180, 10, 25), piece(0, 255, 200, 10, 25)}));
+    linkOf({"", "", "", "", "....A", "......A", "", "", "..BB"}, {6, 7}, {5, 5});
+    expectLink({{5, 5}, {5, 6}, {5, 7}, {6, 7}});
+    forgetHold();
+    // Two bends through the empty ring above a full row.
+    linkOf({"", ".CAEFAGHIJKLMNO", ".QRSTUVWXYQRSTU"}, {2, 3}, {2, 6});
+    expectLink({{2, 6}, {1, 6}, {1, 5}, {1, 4}, {1, 3}, {2, 3}});
 }
 
-TEST_F(LinkDisplay, ATwoBendLinkThroughTheRingIsDrawnInTheRingCells) {
-    EXPECT_EQ(piecesOfLink({"", ".CAEFAGHIJKLMNO", ".QRSTUVWXYQRSTU"}, {2, 3}, {2, 6}),
-              (std::vector<Paint>{
-                  piece(1, 215, 40, 10, 25), piece(0, 215, 20, 10, 25), piece(0, 200, 15, 25, 10),
-                  piece(3, 160, 15, 40, 10), piece(0, 160, 15, 25, 10), piece(3, 120, 15, 40, 10),
-                  piece(0, 120, 15, 25, 10), piece(1, 100, 15, 25, 10), piece(1, 95, 15, 10, 25),
-                  piece(1, 215, 40, 10, 25), piece(1, 95, 20, 10, 25), piece(0, 95, 40, 10, 25)}));
-}
-
-TEST_F(LinkDisplay, LeftwardAndUpwardHalvesReachIntoTheNextCell) {
-    // From (5, 9) left to (5, 6), then up into (4, 6): the entry half of a leftward step starts
-    // at pixel 20 of its cell, and so does the target's half entered from below.
+TEST_F(LinkDisplay, LeftwardAndUpwardLinksReachIntoTheNextCell) {
+    // From (5, 9) left to (5, 6), then up into (4, 6).
     setBoard({"", "", "", ".....A", "........A", "", "", "", "..BB"});
     board[5][10] = {400, 200, 1, 25};  // no way right or down: left comes next
     board[6][9] = {360, 240, 1, 25};
     setPick(4, 6);
     ASSERT_TRUE(pressCell(5, 9));
-    ASSERT_EQ(cellsAndDirs(heldPath),
-              (std::vector<std::array<int, 3>>{
-                  {5, 9, kLeft}, {5, 8, kLeft}, {5, 7, kLeft}, {5, 6, kUp}}));
-    EXPECT_EQ(heldPieces,
-              (std::vector<Paint>{piece(0, 320, 175, 25, 10), piece(3, 280, 175, 40, 10),
-                                  piece(0, 280, 175, 25, 10), piece(3, 240, 175, 40, 10),
-                                  piece(0, 240, 175, 25, 10), piece(1, 220, 175, 25, 10),
-                                  piece(1, 215, 160, 10, 25), piece(0, 320, 175, 25, 10),
-                                  piece(1, 215, 160, 10, 25), piece(0, 215, 140, 10, 25)}));
+    expectLink({{5, 9}, {5, 8}, {5, 7}, {5, 6}, {4, 6}});
 }
 
-TEST_F(LinkDisplay, TheHoldUnhighlightsThePickRedrawsTheGridAndWaitsTwoTicks) {
+// While the link shows, both tiles show their plain look round it and the grid is whole; the
+// hold lasts two ticks of the hold timer, which is off again afterwards.
+TEST_F(LinkDisplay, TheHoldShowsBothTilesPlainWithTheGridForTwoTicks) {
     setBoard({"", "", "", "", "....AB", "....A", "", "", "..BB"});
-    std::vector<Paint> firstPaints;
-    std::size_t linesBeforePieces = 0;
-    bool timerOnDuringHold = false;
-    onFirstWait([&] {
-        firstPaints = window.boardCanvas.paints;
-        linesBeforePieces = window.boardCanvas.lines.size();
-        timerOnDuringHold = window.holdTimer.enabled;
-    });
     setPick(5, 5);
-    window.boardCanvas.reset();
     ASSERT_TRUE(pressCell(6, 5));
-    // pickCell: (5, 5) normal, (6, 5) highlighted; then the hold paints (6, 5) normal again.
-    ASSERT_GE(firstPaints.size(), 3U);
-    EXPECT_EQ(firstPaints[0], (Paint{Form2::Picture1(0), 160, 160, 40, 40}));
-    EXPECT_EQ(firstPaints[1], (Paint{Form2::Picture1(25), 160, 200, 40, 40}));
-    EXPECT_EQ(firstPaints[2], (Paint{Form2::Picture1(0), 160, 200, 40, 40}));
-    EXPECT_EQ(firstPaints[3].picture.set, Form2Picture::Set::Picture2);
-    EXPECT_EQ(linesBeforePieces, 28U);
-    EXPECT_TRUE(timerOnDuringHold);
+    const auto shown = [this](int x, int y) { return FakeCanvas::shownIn(heldPixels, x, y); };
+    for (const Pos cell : {Pos{5, 5}, Pos{6, 5}}) {
+        EXPECT_EQ(shown(cellLeft(cell.col) + 3, cellTop(cell.row) + 3), FakeCanvas::Shown::Tile);
+        EXPECT_EQ(shown(cellLeft(cell.col) + 36, cellTop(cell.row) + 36), FakeCanvas::Shown::Tile);
+    }
+    for (int i = 1; i * 40 < FakeCanvas::kHeight; ++i) {
+        EXPECT_EQ(shown(300, i * 40), FakeCanvas::Shown::Black) << "row line " << i;
+    }
+    for (int i = 1; i * 40 < FakeCanvas::kWidth; ++i) {
+        EXPECT_EQ(shown(i * 40, 300), FakeCanvas::Shown::Black) << "column line " << i;
+    }
+    expectLink({{6, 5}, {5, 5}});
     EXPECT_FALSE(window.holdTimer.enabled);
     EXPECT_EQ(window.waits, 2);
     EXPECT_EQ(delayTicks, 2);
