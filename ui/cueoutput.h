@@ -55,6 +55,10 @@ class PulseAudioOutput : public CueOutput {
     void stop() override;
     void prepare(const Wave& wave) override;
 
+    // Whether the output has been used and can never be heard: no client library, no server to
+    // connect to, or the library's thread would not start.
+    bool unavailable() const { return setupFailed_; }
+
   private:
     // Loads the library and connects on first use; false once either is known to be missing.
     bool connect();
