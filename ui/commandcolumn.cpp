@@ -20,25 +20,10 @@ void initUiResources() {
 
 CommandColumn::CommandColumn(QWidget* window) {
     initUiResources();
-    struct Place {
-        Command command;
-        const char* layoutSection;  // also the button's object name
-        int topTwips;
-    };
-    // In Command order, top to bottom.
-    constexpr std::array<Place, 6> places = {{
-        {Command::Restart, "XPButton1", 1560},
-        {Command::Pause, "XPButton2", 2640},
-        {Command::Hint, "XPButton5", 3720},
-        {Command::About, "XPButton4", 4800},
-        {Command::WebSite, "XPButton3", 5880},
-        {Command::Channel, "XPButton6", 6960},
-    }};
-
     const qm::PropertyBag layout = qm::PropertyBag::Load(QStringLiteral(":/ui/buttons.layout"));
     QWidget* previous = nullptr;
-    for (const Place& place : places) {
-        const QString name = QString::fromLatin1(place.layoutSection);
+    for (const CommandButton& place : kCommandButtons) {
+        const QString name = QString::fromLatin1(place.name);
         // The buttons sit on the window itself: they take their back colour from it.
         auto* button = new qm::XPButton(window);
         button->setObjectName(name);

@@ -13,6 +13,24 @@ namespace quorvane::ui {
 // What each button does, top to bottom; this is also the tab order.
 enum class Command { Restart, Pause, Hint, About, WebSite, Channel };
 
+// The one table of the buttons' fixed names: each command's button is the window control of that
+// name (its layout section and object name, and what the engine calls it), standing that far
+// down the window. The names are the window's own and were given in another order: XPButton5
+// is the third button, XPButton3 the fifth.
+struct CommandButton {
+    Command command;
+    const char* name;
+    int topTwips;
+};
+inline constexpr std::array<CommandButton, 6> kCommandButtons = {{
+    {Command::Restart, "XPButton1", 1560},
+    {Command::Pause, "XPButton2", 2640},
+    {Command::Hint, "XPButton5", 3720},
+    {Command::About, "XPButton4", 4800},
+    {Command::WebSite, "XPButton3", 5880},
+    {Command::Channel, "XPButton6", 6960},
+}};
+
 // Places the buttons on the window, each with its look from the stored layout; the window
 // connects each button's Click to what it does.
 class CommandColumn {
