@@ -1,5 +1,5 @@
 // Creation, the container, persistence and the drawing methods of the button.
-#include "widgets/xpbutton.h"
+#include "widgets/xpbutton_p.h"
 
 #include <QEvent>
 #include <unordered_set>
@@ -18,7 +18,7 @@ std::unordered_set<const XPButton*>& LiveButtons() {
 
 }  // namespace
 
-XPButton::XPButton(QWidget* parent) : QWidget(parent) {
+XPButton::XPButton(QWidget* parent) : QWidget(parent), d_(std::make_unique<XPButtonPrivate>(this)) {
     accessibility::InstallFactory();
     LiveButtons().insert(this);
     setMouseTracking(true);
@@ -29,14 +29,14 @@ XPButton::XPButton(QWidget* parent) : QWidget(parent) {
 }
 
 XPButton::~XPButton() {
-    if (hoverActive_) {
+    if (d_->hoverActive_) {
         modQmTimer::KillTimer(this, modQmTimer::kHoverTimerId);
     }
     modQmTimer::RemoveProp(this, "qm_ClassID");
     modQmTimer::RemoveProp(this, "qm_TimerID");
     // A registered option button must not leave its address behind in the group.
-    if (groupHost_ != nullptr) {
-        OptionToggle(Toggle::Leave);
+    if (d_->groupHost_ != nullptr) {
+        d_->LeaveGroup();
     }
     LiveButtons().erase(this);
 }
@@ -46,17 +46,13 @@ XPButton* XPButton::FromAddress(quintptr address) {
     return LiveButtons().count(candidate) != 0 ? candidate : nullptr;
 }
 
-QWidget* XPButton::Container() const {
-    return parentWidget();
-}
-
 void XPButton::SetAmbient(const XPAmbient* ambient) {
-    ambient_ = ambient;
+    d_->ambient_ = ambient;
 }
 
 const XPAmbient& XPButton::Ambient() const {
-    if (ambient_ != nullptr) {
-        return *ambient_;
+    if (d_->ambient_ != nullptr) {
+        return *d_->ambient_;
     }
     if (const auto* host = dynamic_cast<const XPAmbient*>(parentWidget())) {
         return *host;
@@ -68,113 +64,113 @@ const XPAmbient& XPButton::Ambient() const {
 // Creation and persistence
 
 void XPButton::InitProperties() {
-    tag_ = QString::number(reinterpret_cast<quintptr>(Container()));
-    containerBack_ = TranslateColor(Ambient().BackColor(*this));
-    caption_ = Ambient().DisplayName(*this);
-    captionAlign_ = CaptionAlignment::Centre;
-    showFocusRect_ = true;
-    hoverForeColor_ = kButtonText;
-    hoverBackColor_ = kButtonFace;
-    backColor_ = kButtonFace;
-    RefreshFont();
-    RefreshDerivedColors();
-    Notify("Caption");
-    Notify("CapAlign");
-    Notify("Focus");
-    Notify("cFHover");
-    Notify("cBHover");
+    d_->tag_ = QString::number(reinterpret_cast<quintptr>(d_->Container()));
+    d_->containerBack_ = TranslateColor(Ambient().BackColor(*this));
+    d_->caption_ = Ambient().DisplayName(*this);
+    d_->captionAlign_ = CaptionAlignment::Centre;
+    d_->showFocusRect_ = true;
+    d_->hoverForeColor_ = kButtonText;
+    d_->hoverBackColor_ = kButtonFace;
+    d_->backColor_ = kButtonFace;
+    d_->RefreshFont();
+    d_->RefreshDerivedColors();
+    d_->Notify("Caption");
+    d_->Notify("CapAlign");
+    d_->Notify("Focus");
+    d_->Notify("cFHover");
+    d_->Notify("cBHover");
 }
 
 void XPButton::ReadProperties(const PropertySection& bag) {
-    tag_ = QString::number(reinterpret_cast<quintptr>(Container()));
-    containerBack_ = TranslateColor(Ambient().BackColor(*this));
+    d_->tag_ = QString::number(reinterpret_cast<quintptr>(d_->Container()));
+    d_->containerBack_ = TranslateColor(Ambient().BackColor(*this));
     // Reading assigns the mode directly; a button already in a group leaves it first so that a
     // re-read never leaves a stale or duplicate entry.
-    if (groupHost_ != nullptr) {
-        OptionToggle(Toggle::Leave);
+    if (d_->groupHost_ != nullptr) {
+        d_->LeaveGroup();
     }
-    suspended_ = true;
-    caption_ = bag.ReadString(QStringLiteral("Caption"), QString());
-    captionAlign_ = static_cast<CaptionAlignment>(
+    d_->suspended_ = true;
+    d_->caption_ = bag.ReadString(QStringLiteral("Caption"), QString());
+    d_->captionAlign_ = static_cast<CaptionAlignment>(
         bag.ReadInt(QStringLiteral("CapAlign"), Stored(CaptionAlignment::Centre)));
-    style_ = static_cast<FaceStyle>(bag.ReadInt(QStringLiteral("BackStyle"), 0));
-    shape_ = static_cast<Shape>(bag.ReadInt(QStringLiteral("Shape"), 0));
-    gradient_ = static_cast<Gradient>(bag.ReadInt(QStringLiteral("Gradient"), 0));
-    gradientColor_ = bag.ReadColor(QStringLiteral("cGradient"), kButtonFace);
-    foreColor_ = bag.ReadColor(QStringLiteral("cFore"), kButtonText);
+    d_->style_ = static_cast<FaceStyle>(bag.ReadInt(QStringLiteral("BackStyle"), 0));
+    d_->shape_ = static_cast<Shape>(bag.ReadInt(QStringLiteral("Shape"), 0));
+    d_->gradient_ = static_cast<Gradient>(bag.ReadInt(QStringLiteral("Gradient"), 0));
+    d_->gradientColor_ = bag.ReadColor(QStringLiteral("cGradient"), kButtonFace);
+    d_->foreColor_ = bag.ReadColor(QStringLiteral("cFore"), kButtonText);
     {
         const QFont f = bag.ReadFont(QStringLiteral("Font"), font());
-        inFontChange_ = true;  // the font is refreshed below with the other resources
+        d_->inFontChange_ = true;  // the font is refreshed below with the other resources
         QWidget::setFont(f);
-        inFontChange_ = false;
+        d_->inFontChange_ = false;
     }
-    showFocusRect_ = bag.ReadBool(QStringLiteral("Focus"), true);
-    type_ = static_cast<ButtonType>(bag.ReadInt(QStringLiteral("Mode"), 0));
-    value_ = bag.ReadBool(QStringLiteral("Value"), false);
-    picture_ = bag.ReadPicture(QStringLiteral("Image"));
-    pictureSize_ = static_cast<std::int16_t>(
+    d_->showFocusRect_ = bag.ReadBool(QStringLiteral("Focus"), true);
+    d_->type_ = static_cast<ButtonType>(bag.ReadInt(QStringLiteral("Mode"), 0));
+    d_->value_ = bag.ReadBool(QStringLiteral("Value"), false);
+    d_->picture_ = bag.ReadPicture(QStringLiteral("Image"));
+    d_->pictureSize_ = static_cast<std::int16_t>(
         bag.ReadInt(QStringLiteral("ImgSize"), Stored(PicturePixels::Small)));
-    picturePlace_ = static_cast<PicturePlace>(bag.ReadInt(QStringLiteral("ImgAlign"), 0));
-    hoverForeColor_ = bag.ReadColor(QStringLiteral("cFHover"), kButtonText);
+    d_->picturePlace_ = static_cast<PicturePlace>(bag.ReadInt(QStringLiteral("ImgAlign"), 0));
+    d_->hoverForeColor_ = bag.ReadColor(QStringLiteral("cFHover"), kButtonText);
     {
         const bool enabled = bag.ReadBool(QStringLiteral("Enabled"), true);
-        inEnabledChange_ = true;
+        d_->inEnabledChange_ = true;
         QWidget::setEnabled(enabled);
-        inEnabledChange_ = false;
+        d_->inEnabledChange_ = false;
     }
-    backColor_ = bag.ReadColor(QStringLiteral("cBack"), Ambient().BackColor(*this));
-    hoverBackColor_ = bag.ReadColor(QStringLiteral("cBHover"), backColor_);
-    hoverLocks_ = static_cast<HoverLock>(bag.ReadInt(QStringLiteral("LockHover"), 0));
-    captionEffect_ = static_cast<CaptionEffect>(bag.ReadInt(QStringLiteral("CapStyle"), 0));
+    d_->backColor_ = bag.ReadColor(QStringLiteral("cBack"), Ambient().BackColor(*this));
+    d_->hoverBackColor_ = bag.ReadColor(QStringLiteral("cBHover"), d_->backColor_);
+    d_->hoverLocks_ = static_cast<HoverLock>(bag.ReadInt(QStringLiteral("LockHover"), 0));
+    d_->captionEffect_ = static_cast<CaptionEffect>(bag.ReadInt(QStringLiteral("CapStyle"), 0));
     setMouseIcon(bag.ReadPicture(QStringLiteral("mIcon")));
     setMousePointer(bag.ReadInt(QStringLiteral("mPointer"), 0));
-    RefreshPicture();
-    RefreshFont();
-    RefreshDerivedColors();
-    setCaption(caption_);
-    if (type_ == ButtonType::Option) {
-        OptionToggle(Toggle::Join);
+    d_->RefreshPicture();
+    d_->RefreshFont();
+    d_->RefreshDerivedColors();
+    setCaption(d_->caption_);
+    if (d_->type_ == ButtonType::Option) {
+        d_->JoinGroup();
     }
-    suspended_ = false;
-    ResizeHandling();
+    d_->suspended_ = false;
+    d_->ResizeHandling();
 }
 
 void XPButton::WriteProperties(PropertySection& bag) const {
     bag.Clear();
-    bag.WriteString(QStringLiteral("Caption"), caption_, QString());
-    bag.WriteInt(QStringLiteral("CapAlign"), Stored(captionAlign_),
+    bag.WriteString(QStringLiteral("Caption"), d_->caption_, QString());
+    bag.WriteInt(QStringLiteral("CapAlign"), Stored(d_->captionAlign_),
                  Stored(CaptionAlignment::Centre));
-    bag.WriteInt(QStringLiteral("BackStyle"), Stored(style_), 0);
-    bag.WriteInt(QStringLiteral("Shape"), Stored(shape_), 0);
+    bag.WriteInt(QStringLiteral("BackStyle"), Stored(d_->style_), 0);
+    bag.WriteInt(QStringLiteral("Shape"), Stored(d_->shape_), 0);
     bag.WriteFont(QStringLiteral("Font"), font());
-    bag.WriteColor(QStringLiteral("cFore"), foreColor_, kButtonText);
-    bag.WriteColor(QStringLiteral("cFHover"), hoverForeColor_, kButtonText);
-    bag.WriteColor(QStringLiteral("cBhover"), hoverBackColor_, backColor_);
-    bag.WriteBool(QStringLiteral("Focus"), showFocusRect_, true);
-    bag.WriteInt(QStringLiteral("LockHover"), Stored(hoverLocks_), 0);
-    bag.WriteColor(QStringLiteral("cGradient"), gradientColor_, kButtonFace);
-    bag.WriteInt(QStringLiteral("Gradient"), Stored(gradient_), 0);
-    bag.WriteInt(QStringLiteral("CapStyle"), Stored(captionEffect_), 0);
-    bag.WriteInt(QStringLiteral("Mode"), Stored(type_));
-    bag.WriteBool(QStringLiteral("Value"), value_);
-    bag.WriteInt(QStringLiteral("ImgAlign"), Stored(picturePlace_), 0);
-    bag.WritePicture(QStringLiteral("Image"), picture_);
-    bag.WriteInt(QStringLiteral("ImgSize"), pictureSize_, Stored(PicturePixels::Small));
+    bag.WriteColor(QStringLiteral("cFore"), d_->foreColor_, kButtonText);
+    bag.WriteColor(QStringLiteral("cFHover"), d_->hoverForeColor_, kButtonText);
+    bag.WriteColor(QStringLiteral("cBhover"), d_->hoverBackColor_, d_->backColor_);
+    bag.WriteBool(QStringLiteral("Focus"), d_->showFocusRect_, true);
+    bag.WriteInt(QStringLiteral("LockHover"), Stored(d_->hoverLocks_), 0);
+    bag.WriteColor(QStringLiteral("cGradient"), d_->gradientColor_, kButtonFace);
+    bag.WriteInt(QStringLiteral("Gradient"), Stored(d_->gradient_), 0);
+    bag.WriteInt(QStringLiteral("CapStyle"), Stored(d_->captionEffect_), 0);
+    bag.WriteInt(QStringLiteral("Mode"), Stored(d_->type_));
+    bag.WriteBool(QStringLiteral("Value"), d_->value_);
+    bag.WriteInt(QStringLiteral("ImgAlign"), Stored(d_->picturePlace_), 0);
+    bag.WritePicture(QStringLiteral("Image"), d_->picture_);
+    bag.WriteInt(QStringLiteral("ImgSize"), d_->pictureSize_, Stored(PicturePixels::Small));
     bag.WriteBool(QStringLiteral("Enabled"), isEnabled(), true);
-    bag.WriteColor(QStringLiteral("cBack"), backColor_);
-    bag.WriteInt(QStringLiteral("mPointer"), Stored(pointer_), 0);
-    bag.WritePicture(QStringLiteral("mIcon"), mouseIcon_);
+    bag.WriteColor(QStringLiteral("cBack"), d_->backColor_);
+    bag.WriteInt(QStringLiteral("mPointer"), Stored(d_->pointer_), 0);
+    bag.WritePicture(QStringLiteral("mIcon"), d_->mouseIcon_);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Methods
 
 void XPButton::Refresh() {
-    RedrawButton();
+    d_->RedrawButton();
 }
 
 void XPButton::DelayDrawing(bool suspend) {
-    suspended_ = suspend;
+    d_->suspended_ = suspend;
     if (!suspend) {
         Refresh();
     }
@@ -183,19 +179,20 @@ void XPButton::DelayDrawing(bool suspend) {
 void XPButton::changeEvent(QEvent* e) {
     switch (e->type()) {
         case QEvent::FontChange:
-            if (!inFontChange_) {
-                FontChanged();
+            if (!d_->inFontChange_) {
+                d_->FontChanged();
             }
             break;
         case QEvent::EnabledChange:
-            if (!inEnabledChange_) {
-                EnabledChanged();
+            if (!d_->inEnabledChange_) {
+                d_->EnabledChanged();
             }
             break;
         case QEvent::PaletteChange:
             // Only the built-in ambient reads the parent's palette; a host ambient tells changes
             // itself.
-            if (ambient_ == nullptr && dynamic_cast<const XPAmbient*>(parentWidget()) == nullptr) {
+            if (d_->ambient_ == nullptr &&
+                dynamic_cast<const XPAmbient*>(parentWidget()) == nullptr) {
                 AmbientChanged(QStringLiteral("BackColor"));
             }
             break;

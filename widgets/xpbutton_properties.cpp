@@ -3,8 +3,8 @@
 #include <QKeySequence>
 #include <QPixmap>
 
-#include "widgets/xpbutton.h"
 #include "widgets/xpbutton_accessible.h"
+#include "widgets/xpbutton_p.h"
 
 namespace qm {
 
@@ -62,16 +62,127 @@ Qt::CursorShape PointerShape(Pointer pointer) {
 
 }  // namespace
 
+// --- reading the properties and the state -----------------------------------------------------
+
+int XPButton::ButtonStyle() const {
+    return Stored(d_->style_);
+}
+int XPButton::Mode() const {
+    return Stored(d_->type_);
+}
+bool XPButton::value() const {
+    return d_->value_;
+}
+QString XPButton::caption() const {
+    return d_->caption_;
+}
+int XPButton::CaptionAlign() const {
+    return Stored(d_->captionAlign_);
+}
+int XPButton::CaptionStyle() const {
+    return Stored(d_->captionEffect_);
+}
+int XPButton::ButtonShape() const {
+    return Stored(d_->shape_);
+}
+XPPicture XPButton::Picture() const {
+    return d_->picture_;
+}
+int XPButton::PictureAlign() const {
+    return Stored(d_->picturePlace_);
+}
+bool XPButton::ShowFocusRect() const {
+    return d_->showFocusRect_;
+}
+int XPButton::PictureSize() const {
+    return d_->PixelSize() / 8 - 2;
+}
+int XPButton::MousePointer() const {
+    return Stored(d_->pointer_);
+}
+XPPicture XPButton::MouseIcon() const {
+    return d_->mouseIcon_;
+}
+OleColor XPButton::ForeColor() const {
+    return d_->foreColor_;
+}
+OleColor XPButton::BackColor() const {
+    return d_->backColor_;
+}
+OleColor XPButton::GradientColor() const {
+    return d_->gradientColor_;
+}
+int XPButton::GradientMode() const {
+    return Stored(d_->gradient_);
+}
+int XPButton::HoverColorLocks() const {
+    return Stored(d_->hoverLocks_);
+}
+OleColor XPButton::HoverForeColor() const {
+    return d_->hoverForeColor_;
+}
+OleColor XPButton::HoverBackColor() const {
+    return d_->hoverBackColor_;
+}
+qulonglong XPButton::hDC() const {
+    return reinterpret_cast<quintptr>(static_cast<const QPaintDevice*>(this));
+}
+qulonglong XPButton::hwnd() const {
+    return reinterpret_cast<quintptr>(this);
+}
+QString XPButton::Tag() const {
+    return d_->tag_;
+}
+void XPButton::setTag(const QString& tag) {
+    d_->tag_ = tag;
+}
+QString XPButton::AccessKeys() const {
+    return d_->accessKeys_;
+}
+std::int16_t XPButton::StatusFlags() const {
+    return d_->status_;
+}
+bool XPButton::HoverActive() const {
+    return d_->hoverActive_;
+}
+bool XPButton::Held() const {
+    return d_->held_;
+}
+bool XPButton::DrawingSuspended() const {
+    return d_->suspended_;
+}
+const QImage& XPButton::Buffer() const {
+    return d_->buffer_;
+}
+const QRegion& XPButton::ShapeRegion() const {
+    return d_->region_;
+}
+QRect XPButton::CaptionRect() const {
+    return d_->captionRect_;
+}
+QRect XPButton::PictureRect() const {
+    return d_->pictureRect_;
+}
+int XPButton::ShapeLeftInset() const {
+    return d_->leftInset_;
+}
+int XPButton::FaceRightEdge() const {
+    return d_->faceRight_;
+}
+std::array<OleColor, 4> XPButton::DerivedColors() const {
+    return {d_->faceColor_, d_->pressedColor_, d_->hoverFaceColor_, d_->checkedColor_};
+}
+
 void XPButton::setButtonStyle(int style) {
     if (!InRange(style, FaceStyle::Bevelled)) {
         return;
     }
-    style_ = static_cast<FaceStyle>(style);
-    ApplyShape();
-    LayoutCaption();
-    RefreshDerivedColors();
+    d_->style_ = static_cast<FaceStyle>(style);
+    d_->ApplyShape();
+    d_->LayoutCaption();
+    d_->RefreshDerivedColors();
     Refresh();
-    Notify("BackStyle");
+    d_->Notify("BackStyle");
 }
 
 void XPButton::setMode(int mode) {
@@ -79,42 +190,42 @@ void XPButton::setMode(int mode) {
         return;
     }
     const auto type = static_cast<ButtonType>(mode);
-    if (type_ == ButtonType::Option && type != ButtonType::Option) {
-        OptionToggle(Toggle::Leave);
+    if (d_->type_ == ButtonType::Option && type != ButtonType::Option) {
+        d_->LeaveGroup();
     }
-    if (type_ < ButtonType::Option && type == ButtonType::Option) {
-        OptionToggle(Toggle::Join);
+    if (d_->type_ < ButtonType::Option && type == ButtonType::Option) {
+        d_->JoinGroup();
     }
-    if (type == ButtonType::Command && IsCheckOrOption()) {
+    if (type == ButtonType::Command && d_->IsCheckOrOption()) {
         setValue(false);
     }
-    type_ = type;
+    d_->type_ = type;
     Refresh();
-    Notify("Mode");
+    d_->Notify("Mode");
 }
 
 void XPButton::setValue(bool value) {
-    if (value && type_ == ButtonType::Command) {
-        if (DesignMode()) {
+    if (value && d_->type_ == ButtonType::Command) {
+        if (d_->DesignMode()) {
             ShowInfoMessage(this, kMsgValueOnCommand);
         }
         return;
     }
-    const bool changed = value != value_;
-    value_ = value;
+    const bool changed = value != d_->value_;
+    d_->value_ = value;
     if (changed) {
         QAccessible::State checked;
         checked.checked = true;
         accessibility::StateChanged(this, checked);
     }
-    if (value && type_ == ButtonType::Option) {
-        OptionToggle(Toggle::Select);
+    if (value && d_->type_ == ButtonType::Option) {
+        d_->SelectInGroup();
     }
     Refresh();
-    Notify("Value");
+    d_->Notify("Value");
 }
 
-void XPButton::SetAccessKeyFromCaption(const QString& caption) {
+void XPButtonPrivate::SetAccessKeyFromCaption(const QString& caption) {
     // Pairs "&&" are literal ampersands; of the single markers, the last one wins. Scanning from
     // the left pairs the ampersands the same way the text drawing does.
     QChar key;
@@ -132,31 +243,31 @@ void XPButton::SetAccessKeyFromCaption(const QString& caption) {
         }
     }
     if (!key.isNull()) {
-        setAccessKeys(QString(key));
+        q->setAccessKeys(QString(key));
     }
 }
 
 void XPButton::setAccessKeys(const QString& keys) {
-    accessKeys_ = keys;
-    if (shortcutId_ != 0) {
-        releaseShortcut(shortcutId_);
-        shortcutId_ = 0;
+    d_->accessKeys_ = keys;
+    if (d_->shortcutId_ != 0) {
+        releaseShortcut(d_->shortcutId_);
+        d_->shortcutId_ = 0;
     }
     if (!keys.isEmpty()) {
-        shortcutId_ = grabShortcut(QKeySequence::mnemonic(QStringLiteral("&") + keys.left(1)));
+        d_->shortcutId_ = grabShortcut(QKeySequence::mnemonic(QStringLiteral("&") + keys.left(1)));
     }
 }
 
 void XPButton::setCaption(const QString& caption) {
-    SetAccessKeyFromCaption(caption);
-    const bool changed = caption != caption_;
-    caption_ = caption;
-    LayoutCaption();
+    d_->SetAccessKeyFromCaption(caption);
+    const bool changed = caption != d_->caption_;
+    d_->caption_ = caption;
+    d_->LayoutCaption();
     Refresh();
     if (changed) {
         accessibility::NameChanged(this);
     }
-    Notify("Caption");
+    d_->Notify("Caption");
 }
 
 void XPButton::setCaptionAlign(int align) {
@@ -164,28 +275,28 @@ void XPButton::setCaptionAlign(int align) {
         return;
     }
     const bool accepted = align == Stored(CaptionAlignment::Centre) ||
-                          picturePlace_ <= PicturePlace::AfterCaption ||
-                          pictureWidth_ + pictureHeight_ < 1;
+                          d_->picturePlace_ <= PicturePlace::AfterCaption ||
+                          d_->pictureWidth_ + d_->pictureHeight_ < 1;
     if (!accepted) {
-        if (DesignMode()) {
+        if (d_->DesignMode()) {
             ShowInfoMessage(this, kMsgCaptionAlign);
         }
         return;
     }
-    captionAlign_ = static_cast<CaptionAlignment>(align);
-    LayoutCaption();
+    d_->captionAlign_ = static_cast<CaptionAlignment>(align);
+    d_->LayoutCaption();
     Refresh();
-    Notify("CapAlign");
+    d_->Notify("CapAlign");
 }
 
 void XPButton::setCaptionStyle(int style) {
     if (!InRange(style, CaptionEffect::Embossed)) {
         return;
     }
-    captionEffect_ = static_cast<CaptionEffect>(style);
-    Notify("CapStyle");
-    if (!caption_.isEmpty()) {
-        LayoutCaption();
+    d_->captionEffect_ = static_cast<CaptionEffect>(style);
+    d_->Notify("CapStyle");
+    if (!d_->caption_.isEmpty()) {
+        d_->LayoutCaption();
         Refresh();
     }
 }
@@ -194,37 +305,38 @@ void XPButton::setButtonShape(int shape) {
     if (!InRange(shape, Shape::EllipseBlackRing)) {
         return;
     }
-    shape_ = static_cast<Shape>(shape);
-    if (shape_ == Shape::SlantedBoth) {
-        captionAlign_ = CaptionAlignment::Centre;
+    d_->shape_ = static_cast<Shape>(shape);
+    if (d_->shape_ == Shape::SlantedBoth) {
+        d_->captionAlign_ = CaptionAlignment::Centre;
     }
-    suspended_ = false;
-    ResizeHandling();
-    Notify("Shape");
+    d_->suspended_ = false;
+    d_->ResizeHandling();
+    d_->Notify("Shape");
 }
 
 void XPButton::setPicture(const XPPicture& picture) {
-    picture_ = picture;
-    if (pictureSize_ == 0) {
-        pictureSize_ = Stored(PicturePixels::Small);
+    d_->picture_ = picture;
+    if (d_->pictureSize_ == 0) {
+        d_->pictureSize_ = Stored(PicturePixels::Small);
     }
-    RefreshPicture();
-    LayoutCaption();
+    d_->RefreshPicture();
+    d_->LayoutCaption();
     Refresh();
-    Notify("Image");
+    d_->Notify("Image");
 }
 
 void XPButton::setPictureAlign(int align) {
     if (!InRange(align, PicturePlace::BottomCentre)) {
         return;
     }
-    picturePlace_ = static_cast<PicturePlace>(align);
-    if (picturePlace_ == PicturePlace::TopCentre || picturePlace_ == PicturePlace::BottomCentre) {
+    d_->picturePlace_ = static_cast<PicturePlace>(align);
+    if (d_->picturePlace_ == PicturePlace::TopCentre ||
+        d_->picturePlace_ == PicturePlace::BottomCentre) {
         setCaptionAlign(Stored(CaptionAlignment::Centre));
     }
-    LayoutCaption();
+    d_->LayoutCaption();
     Refresh();
-    Notify("ImgAlign");
+    d_->Notify("ImgAlign");
 }
 
 void XPButton::setEnabled(bool enabled) {
@@ -234,96 +346,96 @@ void XPButton::setEnabled(bool enabled) {
     QWidget::setEnabled(enabled);  // changeEvent runs EnabledChanged
 }
 
-void XPButton::EnabledChanged() {
+void XPButtonPrivate::EnabledChanged() {
     if (style_ == FaceStyle::Etched && type_ == ButtonType::Command) {
         // The etched style cuts its corners only while enabled.
         suspended_ = true;
         ApplyShape();
         LayoutCaption();
-        DelayDrawing(false);
+        q->DelayDrawing(false);
     } else {
-        Refresh();
+        q->Refresh();
     }
     Notify("Enabled");
 }
 
 void XPButton::setShowFocusRect(bool show) {
-    showFocusRect_ = show;
-    if (status_ & kDefaultLook) {
-        if (DesignMode()) {
+    d_->showFocusRect_ = show;
+    if (d_->status_ & kDefaultLook) {
+        if (d_->DesignMode()) {
             ShowInfoMessage(this, kMsgFocusRect);
         } else {
-            status_ &= ~kDefaultLook;
+            d_->status_ &= ~kDefaultLook;
             Refresh();
         }
     } else {
         Refresh();
     }
-    Notify("Focus");
+    d_->Notify("Focus");
 }
 
 void XPButton::setPictureSize(int size) {
     if (size < 0 || size > 4) {
         return;
     }
-    pictureSize_ = (size + 2) * 8;
-    LayoutCaption();
+    d_->pictureSize_ = (size + 2) * 8;
+    d_->LayoutCaption();
     Refresh();
-    Notify("ImgSize");
+    d_->Notify("ImgSize");
 }
 
 void XPButton::setMousePointer(int pointer) {
     if (!InRange(pointer, Pointer::SizeAll) && pointer != Stored(Pointer::Custom)) {
         return;
     }
-    pointer_ = static_cast<Pointer>(pointer);
-    ApplyCursor();
-    Notify("mPointer");
+    d_->pointer_ = static_cast<Pointer>(pointer);
+    d_->ApplyCursor();
+    d_->Notify("mPointer");
 }
 
-void XPButton::ApplyCursor() {
+void XPButtonPrivate::ApplyCursor() {
     if (pointer_ == Pointer::Default) {
-        unsetCursor();
+        q->unsetCursor();
     } else if (pointer_ == Pointer::Custom) {
         if (mouseIcon_.IsValid()) {
             const QPoint hot = mouseIcon_.HotSpot();
-            setCursor(QCursor(QPixmap::fromImage(mouseIcon_.Image()), hot.x(), hot.y()));
+            q->setCursor(QCursor(QPixmap::fromImage(mouseIcon_.Image()), hot.x(), hot.y()));
         } else {
-            unsetCursor();
+            q->unsetCursor();
         }
     } else {
-        setCursor(PointerShape(pointer_));
+        q->setCursor(PointerShape(pointer_));
     }
 }
 
 void XPButton::setMouseIcon(const XPPicture& icon) {
     if (!icon.IsEmpty() && !icon.IsValid()) {
-        if (DesignMode()) {
+        if (d_->DesignMode()) {
             ShowInfoMessage(this, kMsgInvalidPicture, kMsgIconTitle);
         }
         return;
     }
-    mouseIcon_ = icon;
+    d_->mouseIcon_ = icon;
     if (!icon.IsEmpty()) {
         setMousePointer(Stored(Pointer::Custom));
-        Notify("mIcon");
+        d_->Notify("mIcon");
     } else {
-        ApplyCursor();
+        d_->ApplyCursor();
     }
 }
 
 void XPButton::setFont(const QFont& f) {
     if (f == font() && f.resolveMask() == font().resolveMask()) {
-        FontChanged();  // the same font still refreshes, as any Font assignment does
+        d_->FontChanged();  // the same font still refreshes, as any Font assignment does
         return;
     }
     QWidget::setFont(f);  // changeEvent runs FontChanged
 }
 
-void XPButton::FontChanged() {
+void XPButtonPrivate::FontChanged() {
     RefreshFont();
     LayoutCaption();
-    Refresh();
+    q->Refresh();
     Notify("Font");
 }
 
@@ -337,126 +449,126 @@ void XPButton::setFontStyle(int style) {
     f.setBold((style & 2) != 0);
     f.setItalic((style & 4) != 0);
     f.setUnderline((style & 8) != 0);
-    inFontChange_ = true;
+    d_->inFontChange_ = true;
     QWidget::setFont(f);
-    inFontChange_ = false;
-    RefreshFont();
-    LayoutCaption();
-    Notify("Font");
+    d_->inFontChange_ = false;
+    d_->RefreshFont();
+    d_->LayoutCaption();
+    d_->Notify("Font");
     Refresh();
 }
 
 void XPButton::setForeColor(OleColor color) {
-    if (color == foreColor_) {
+    if (color == d_->foreColor_) {
         return;
     }
-    foreColor_ = color;
-    if (HoverForeFollows()) {
-        hoverForeColor_ = foreColor_;
+    d_->foreColor_ = color;
+    if (d_->HoverForeFollows()) {
+        d_->hoverForeColor_ = d_->foreColor_;
     }
-    suspended_ = false;
-    RedrawButton();
-    Notify("cFore");
+    d_->suspended_ = false;
+    d_->RedrawButton();
+    d_->Notify("cFore");
 }
 
 void XPButton::setBackColor(OleColor color) {
-    backColor_ = TranslateColor(color);
-    if (HoverBackFollows()) {
-        hoverBackColor_ = gradient_ != Gradient::None ? gradientColor_ : backColor_;
+    d_->backColor_ = TranslateColor(color);
+    if (d_->HoverBackFollows()) {
+        d_->hoverBackColor_ = d_->gradient_ != Gradient::None ? d_->gradientColor_ : d_->backColor_;
     }
-    RefreshDerivedColors();
+    d_->RefreshDerivedColors();
     Refresh();
-    Notify("cBack");
+    d_->Notify("cBack");
 }
 
 void XPButton::setGradientColor(OleColor color) {
-    if (HoverBackFollows() && gradient_ > Gradient::None) {
-        hoverBackColor_ = color;
+    if (d_->HoverBackFollows() && d_->gradient_ > Gradient::None) {
+        d_->hoverBackColor_ = color;
     }
-    gradientColor_ = color;
-    RefreshDerivedColors();
-    if (gradient_ != Gradient::None) {
+    d_->gradientColor_ = color;
+    d_->RefreshDerivedColors();
+    if (d_->gradient_ != Gradient::None) {
         Refresh();
     }
-    Notify("cGradient");
+    d_->Notify("cGradient");
 }
 
 void XPButton::setGradientMode(int mode) {
     if (!InRange(mode, Gradient::VerticalReversed)) {
         return;
     }
-    gradient_ = static_cast<Gradient>(mode);
-    if (HoverBackFollows()) {
-        hoverBackColor_ = gradient_ == Gradient::None ? backColor_ : gradientColor_;
-        RefreshDerivedColors();
+    d_->gradient_ = static_cast<Gradient>(mode);
+    if (d_->HoverBackFollows()) {
+        d_->hoverBackColor_ = d_->gradient_ == Gradient::None ? d_->backColor_ : d_->gradientColor_;
+        d_->RefreshDerivedColors();
     }
     Refresh();
-    Notify("Gradient");
+    d_->Notify("Gradient");
 }
 
 void XPButton::setResetDefaultColors(bool reset) {
-    if (!reset || !DesignMode()) {
+    if (!reset || !d_->DesignMode()) {
         return;
     }
-    suspended_ = true;
-    backColor_ = kButtonFace;
+    d_->suspended_ = true;
+    d_->backColor_ = kButtonFace;
     setForeColor(kButtonText);
     setGradientColor(kButtonFace);
     setGradientMode(Stored(Gradient::None));
     setHoverColorLocks(Stored(HoverLock::None));
-    RefreshDerivedColors();
+    d_->RefreshDerivedColors();
     DelayDrawing(false);
-    Notify("cGradient");
-    Notify("cBack");
+    d_->Notify("cGradient");
+    d_->Notify("cBack");
 }
 
 void XPButton::setHoverColorLocks(int locks) {
-    hoverLocks_ = static_cast<HoverLock>(locks);  // any value is stored
-    if (HoverBackFollows()) {
-        hoverBackColor_ = gradient_ != Gradient::None ? gradientColor_ : backColor_;
-        Notify("cBHover");
+    d_->hoverLocks_ = static_cast<HoverLock>(locks);  // any value is stored
+    if (d_->HoverBackFollows()) {
+        d_->hoverBackColor_ = d_->gradient_ != Gradient::None ? d_->gradientColor_ : d_->backColor_;
+        d_->Notify("cBHover");
     }
-    if (HoverForeFollows()) {
-        hoverForeColor_ = foreColor_;
-        Notify("cFHover");
+    if (d_->HoverForeFollows()) {
+        d_->hoverForeColor_ = d_->foreColor_;
+        d_->Notify("cFHover");
     }
-    RefreshDerivedColors();
+    d_->RefreshDerivedColors();
     Refresh();
-    Notify("LockHover");
+    d_->Notify("LockHover");
 }
 
 void XPButton::setHoverForeColor(OleColor color) {
-    if (color == hoverForeColor_) {
+    if (color == d_->hoverForeColor_) {
         return;
     }
-    hoverForeColor_ = color;
-    Notify("cFHover");
-    if (color != foreColor_) {
-        if (hoverLocks_ == HoverLock::None) {
-            hoverLocks_ = HoverLock::ForeColour;
-        } else if (hoverLocks_ == HoverLock::BackColour) {
-            hoverLocks_ = HoverLock::Both;
+    d_->hoverForeColor_ = color;
+    d_->Notify("cFHover");
+    if (color != d_->foreColor_) {
+        if (d_->hoverLocks_ == HoverLock::None) {
+            d_->hoverLocks_ = HoverLock::ForeColour;
+        } else if (d_->hoverLocks_ == HoverLock::BackColour) {
+            d_->hoverLocks_ = HoverLock::Both;
         }
-        Notify("cFHover");
+        d_->Notify("cFHover");
     }
     Refresh();
 }
 
 void XPButton::setHoverBackColor(OleColor color) {
-    if (color == hoverBackColor_) {
+    if (color == d_->hoverBackColor_) {
         return;
     }
-    hoverBackColor_ = color;
-    if (color != backColor_) {
-        if (hoverLocks_ == HoverLock::None) {
-            hoverLocks_ = HoverLock::BackColour;
-        } else if (hoverLocks_ == HoverLock::ForeColour) {
-            hoverLocks_ = HoverLock::Both;
+    d_->hoverBackColor_ = color;
+    if (color != d_->backColor_) {
+        if (d_->hoverLocks_ == HoverLock::None) {
+            d_->hoverLocks_ = HoverLock::BackColour;
+        } else if (d_->hoverLocks_ == HoverLock::ForeColour) {
+            d_->hoverLocks_ = HoverLock::Both;
         }
     }
-    RefreshDerivedColors();
+    d_->RefreshDerivedColors();
     Refresh();
-    Notify("cBHover");
+    d_->Notify("cBHover");
 }
 
 }  // namespace qm

@@ -7,14 +7,14 @@
 #include <utility>
 
 #include "widgets/raster.h"
-#include "widgets/xpbutton.h"
+#include "widgets/xpbutton_p.h"
 
 namespace qm {
 
 using raster::Canvas;
 
-void XPButton::RenderFace() {
-    if (suspended_ || width() <= 0 || height() <= 0) {
+void XPButtonPrivate::RenderFace() {
+    if (suspended_ || q->width() <= 0 || q->height() <= 0) {
         return;
     }
     if (!BufferFits()) {
@@ -26,46 +26,48 @@ void XPButton::RenderFace() {
         RefreshFont();
         LayoutCaption();
     }
-    using StyleRoutine = void (XPButton::*)(Canvas&);
+    using StyleRoutine = void (XPButtonPrivate::*)(Canvas&);
     static constexpr StyleRoutine kRoutines[8] = {
-        &XPButton::Style0, &XPButton::Style1, &XPButton::Style2, &XPButton::Style3,
-        &XPButton::Style4, &XPButton::Style5, &XPButton::Style6, &XPButton::Style7};
+        &XPButtonPrivate::DrawRaised,  &XPButtonPrivate::DrawFramed,
+        &XPButtonPrivate::DrawRounded, &XPButtonPrivate::DrawEtched,
+        &XPButtonPrivate::DrawThin,    &XPButtonPrivate::DrawHoverEdge,
+        &XPButtonPrivate::DrawSoft,    &XPButtonPrivate::DrawBevelled};
     // A style read from a layout outside 0..7 draws as the last one.
     const int n = Stored(style_);
     Canvas c(buffer_);
     (this->*kRoutines[n >= 0 && n < 8 ? n : 7])(c);
 }
 
-void XPButton::RedrawButton() {
-    if (suspended_ || width() <= 0 || height() <= 0) {
+void XPButtonPrivate::RedrawButton() {
+    if (suspended_ || q->width() <= 0 || q->height() <= 0) {
         return;
     }
     RenderFace();
     QueueBufferCopy();
 }
 
-void XPButton::QueueBufferCopy() {
+void XPButtonPrivate::QueueBufferCopy() {
     // The copy to the screen happens in the paint event, the one place Qt allows it.
     bufferFresh_ = true;
-    update();
+    q->update();
 }
 
-qreal XPButton::DeviceRatio() const {
-    return renderRatio_ > 0 ? renderRatio_ : devicePixelRatioF();
+qreal XPButtonPrivate::DeviceRatio() const {
+    return renderRatio_ > 0 ? renderRatio_ : q->devicePixelRatioF();
 }
 
-QSize XPButton::DeviceSize() const {
+QSize XPButtonPrivate::DeviceSize() const {
     const qreal r = DeviceRatio();
-    return {qRound(width() * r), qRound(height() * r)};
+    return {qRound(q->width() * r), qRound(q->height() * r)};
 }
 
-bool XPButton::BufferFits() const {
+bool XPButtonPrivate::BufferFits() const {
     return !buffer_.isNull() && buffer_.size() == DeviceSize() &&
            buffer_.devicePixelRatio() == DeviceRatio();
 }
 
 // The buffer has the device pixels of the screen; everything draws on it in logical pixels.
-void XPButton::EnsureBuffer() {
+void XPButtonPrivate::EnsureBuffer() {
     if (!BufferFits()) {
         buffer_ = QImage(DeviceSize(), QImage::Format_RGB32);
         buffer_.setDevicePixelRatio(DeviceRatio());
@@ -77,22 +79,22 @@ QImage XPButton::RenderToImage(qreal devicePixelRatio) {
     if (devicePixelRatio <= 0 || width() <= 0 || height() <= 0) {
         return {};
     }
-    QImage screenBuffer = std::exchange(buffer_, QImage());
-    const qreal screenRatio = std::exchange(renderRatio_, devicePixelRatio);
-    const bool wasSuspended = std::exchange(suspended_, false);
-    EnsureBuffer();
-    RefreshFont();
-    LayoutCaption();
-    RenderFace();
-    QImage out = std::exchange(buffer_, std::move(screenBuffer));
-    renderRatio_ = screenRatio;
-    RefreshFont();
-    LayoutCaption();
-    suspended_ = wasSuspended;
+    QImage screenBuffer = std::exchange(d_->buffer_, QImage());
+    const qreal screenRatio = std::exchange(d_->renderRatio_, devicePixelRatio);
+    const bool wasSuspended = std::exchange(d_->suspended_, false);
+    d_->EnsureBuffer();
+    d_->RefreshFont();
+    d_->LayoutCaption();
+    d_->RenderFace();
+    QImage out = std::exchange(d_->buffer_, std::move(screenBuffer));
+    d_->renderRatio_ = screenRatio;
+    d_->RefreshFont();
+    d_->LayoutCaption();
+    d_->suspended_ = wasSuspended;
     return out;
 }
 
-void XPButton::ResizeHandling() {
+void XPButtonPrivate::ResizeHandling() {
     if (suspended_) {
         return;
     }
@@ -100,31 +102,31 @@ void XPButton::ResizeHandling() {
     buffer_ = QImage();
     EnsureBuffer();
     LayoutCaption();
-    Refresh();
+    q->Refresh();
 }
 
 void XPButton::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    ResizeHandling();
+    d_->ResizeHandling();
 }
 
 void XPButton::paintEvent(QPaintEvent*) {
-    suspended_ = false;
-    if (!bufferFresh_ || !BufferFits()) {
-        RenderFace();  // the copy follows right here; asking for another paint would loop
+    d_->suspended_ = false;
+    if (!d_->bufferFresh_ || !d_->BufferFits()) {
+        d_->RenderFace();  // the copy follows right here; asking for another paint would loop
     }
-    bufferFresh_ = false;
-    if (buffer_.isNull()) {
+    d_->bufferFresh_ = false;
+    if (d_->buffer_.isNull()) {
         return;
     }
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, buffer_);
+    p.drawImage(0, 0, d_->buffer_);
 }
 
-void XPButton::ApplyShape() {
-    int w = width();
-    const int h = height();
+void XPButtonPrivate::ApplyShape() {
+    int w = q->width();
+    const int h = q->height();
     leftInset_ = 0;
     faceRight_ = w;
     int slant = 0;
@@ -137,8 +139,8 @@ void XPButton::ApplyShape() {
         if (nw != w) {
             const bool was = suspended_;
             suspended_ = true;
-            resize(nw, h);
-            w = width();
+            q->resize(nw, h);
+            w = q->width();
             faceRight_ = w;
             suspended_ = was;
         }
@@ -195,7 +197,7 @@ void XPButton::ApplyShape() {
                 region -= QRegion(w - 1, 0, 1, 1);
                 region -= QRegion(w - 1, h - 1, 1, 1);
             }
-        } else if (style_ == FaceStyle::Etched && isEnabled()) {
+        } else if (style_ == FaceStyle::Etched && q->isEnabled()) {
             if (leftSquare) {
                 region -= QRegion(0, h - 1, 1, 1);
             }
@@ -205,11 +207,11 @@ void XPButton::ApplyShape() {
         }
     }
     region_ = region;
-    setMask(region_);
+    q->setMask(region_);
 }
 
-void XPButton::LayoutFace() {
-    const int w = width();
+void XPButtonPrivate::LayoutFace() {
+    const int w = q->width();
     const int inset = leftInset_;
     const int right = faceRight_;
     switch (shape_) {
@@ -236,9 +238,9 @@ void XPButton::LayoutFace() {
     }
 }
 
-void XPButton::LayoutCaption() {
+void XPButtonPrivate::LayoutCaption() {
     LayoutFace();
-    const int h = height();
+    const int h = q->height();
     const int L = faceL_;
     const int W = faceW_;
     const int R = faceR_;
@@ -358,9 +360,9 @@ void XPButton::LayoutCaption() {
     }
 }
 
-QRect XPButton::CoveringPictureTarget(bool offset) const {
-    const int w = width();
-    const int h = height();
+QRect XPButtonPrivate::CoveringPictureTarget(bool offset) const {
+    const int w = q->width();
+    const int h = q->height();
     if (PixelSize() == Stored(PicturePixels::Stretched)) {
         return offset ? QRect(1, 1, w - 1, h - 1) : QRect(0, 0, w, h);
     }
@@ -372,8 +374,8 @@ QRect XPButton::CoveringPictureTarget(bool offset) const {
     return QRect(faceL_ + (faceW_ - sw) / 2 + extra, (h - sh) / 2 + extra, sw, sh);
 }
 
-void XPButton::RefreshFont() {
-    captionFont_ = font();
+void XPButtonPrivate::RefreshFont() {
+    captionFont_ = q->font();
     if (captionFont_.pointSizeF() > 0) {
         // Point size to pixels at 20 twips per point and 15 twips per pixel.
         captionFont_.setPixelSize(
@@ -387,7 +389,7 @@ void XPButton::RefreshFont() {
                              : QFont::StyleStrategy(QFont::NoAntialias | QFont::ForceOutline));
 }
 
-void XPButton::RefreshPicture() {
+void XPButtonPrivate::RefreshPicture() {
     pictureWidth_ = picture_.Width();
     pictureHeight_ = picture_.Height();
     picScaled_ = QImage();
@@ -426,7 +428,7 @@ void XPButton::RefreshPicture() {
     picDisabledShadow_ = silhouette(ToQRgb(kGrey));
 }
 
-void XPButton::RefreshDerivedColors() {
+void XPButtonPrivate::RefreshDerivedColors() {
     OleColor face = TranslateColor(backColor_);
     OleColor pressed = face;
     OleColor hover = TranslateColor(hoverBackColor_);
@@ -457,14 +459,14 @@ void XPButton::RefreshDerivedColors() {
     checkedColor_ = checked;
 }
 
-void XPButton::GradientFill(Canvas& c, OleColor a, OleColor b, Gradient mode) {
+void XPButtonPrivate::GradientFill(Canvas& c, OleColor a, OleColor b, Gradient mode) {
     const bool columns = mode == Gradient::Horizontal || mode == Gradient::HorizontalReversed;
-    const int extent = columns ? width() : height();
+    const int extent = columns ? q->width() : q->height();
     if (extent <= 0) {
         return;
     }
     int screenExtent = 1 << 20;
-    if (const QScreen* sc = screen()) {
+    if (const QScreen* sc = q->screen()) {
         screenExtent = columns ? sc->geometry().width() : sc->geometry().height();
     }
     const int thickness = static_cast<double>(screenExtent) / extent < 4.0 ? 2 : 1;
@@ -479,15 +481,15 @@ void XPButton::GradientFill(Canvas& c, OleColor a, OleColor b, Gradient mode) {
         const int end = i == n - 1 ? extent : pos + thickness;
         const QRgb color = ToQRgb(bands_[static_cast<std::size_t>(i)]);
         if (columns) {
-            c.FillRect(pos, 0, end, height(), color);
+            c.FillRect(pos, 0, end, q->height(), color);
         } else {
-            c.FillRect(0, pos, width(), end, color);
+            c.FillRect(0, pos, q->width(), end, color);
         }
     }
 }
 
-void XPButton::DrawCaption(OleColor face, std::int64_t disabledColor, bool pressed,
-                           bool allowEtched, std::int64_t textColor) {
+void XPButtonPrivate::DrawCaption(OleColor face, std::int64_t disabledColor, bool pressed,
+                                  bool allowEtched, std::int64_t textColor) {
     LayoutFace();
     const bool offset = (pressed || PressedAndHot()) && style_ != FaceStyle::Etched;
     const int dx = offset && !Elliptic() ? 1 : 0;
@@ -515,7 +517,7 @@ void XPButton::DrawCaption(OleColor face, std::int64_t disabledColor, bool press
         p.setPen(QColor(ToQRgb(TranslateColor(color))));
         p.drawText(box.translated(ox, oy), flags, text);
     };
-    if (isEnabled()) {
+    if (q->isEnabled()) {
         OleColor color = foreColor_;
         if (textColor != kNoColor) {
             color = static_cast<OleColor>(textColor);
@@ -539,7 +541,7 @@ void XPButton::DrawCaption(OleColor face, std::int64_t disabledColor, bool press
     }
 }
 
-void XPButton::DrawPicture(int dx, int dy, bool offset) {
+void XPButtonPrivate::DrawPicture(int dx, int dy, bool offset) {
     if (picDrawable_.isNull()) {
         return;
     }
@@ -565,7 +567,7 @@ void XPButton::DrawPicture(int dx, int dy, bool offset) {
     if (!faceClip_.isEmpty()) {
         p.setClipRegion(faceClip_);
     }
-    if (isEnabled()) {
+    if (q->isEnabled()) {
         p.drawImage(target.topLeft(), scaled(picDrawable_, picScaled_));
     } else {
         p.drawImage(target.topLeft() + QPoint(1, 1),

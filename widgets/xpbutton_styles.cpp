@@ -3,7 +3,7 @@
 #include <QPolygon>
 
 #include "widgets/raster.h"
-#include "widgets/xpbutton.h"
+#include "widgets/xpbutton_p.h"
 
 namespace qm {
 
@@ -13,8 +13,8 @@ namespace {
 
 constexpr std::int64_t kNone = kNoColor;
 
-XPButton::LineTable EmptyTable() {
-    XPButton::LineTable t{};
+XPButtonPrivate::LineTable EmptyTable() {
+    XPButtonPrivate::LineTable t{};
     t.fill(kNone);
     return t;
 }
@@ -24,14 +24,15 @@ QRgb LineRgb(std::int64_t entry) {
     return ToQRgb(static_cast<OleColor>(entry));
 }
 
-void SetEntries(XPButton::LineTable& t, std::initializer_list<int> entries, std::int64_t color) {
+void SetEntries(XPButtonPrivate::LineTable& t, std::initializer_list<int> entries,
+                std::int64_t color) {
     for (int e : entries) {
         t[static_cast<std::size_t>(e)] = color;
     }
 }
 
 // A bevel: the left and top sides light and the right and bottom ones dark, swapped when down.
-void SetBevel(XPButton::LineTable& t, std::initializer_list<int> leftTop,
+void SetBevel(XPButtonPrivate::LineTable& t, std::initializer_list<int> leftTop,
               std::initializer_list<int> rightBottom, bool down, OleColor light, OleColor dark) {
     SetEntries(t, leftTop, down ? dark : light);
     SetEntries(t, rightBottom, down ? light : dark);
@@ -39,12 +40,12 @@ void SetBevel(XPButton::LineTable& t, std::initializer_list<int> leftTop,
 
 }  // namespace
 
-int XPButton::FillFace(Canvas& c, OleColor top, std::int64_t bottom, OleColor hover) {
-    const int w = width();
-    const int h = height();
-    const bool hot = (status_ & kHot) != 0;
-    const bool pressed = (status_ & kPressed) != 0;
-    const int state = PressedAndHot() ? 2 : ((status_ & kDefaultLook) ? 1 : 0);
+int XPButtonPrivate::FillFace(Canvas& c, OleColor top, std::int64_t bottom, OleColor hover) {
+    const int w = q->width();
+    const int h = q->height();
+    const bool hot = (status_ & XPButton::kHot) != 0;
+    const bool pressed = (status_ & XPButton::kPressed) != 0;
+    const int state = PressedAndHot() ? 2 : ((status_ & XPButton::kDefaultLook) ? 1 : 0);
     OleColor fill = top;
     // A pressed (or checked) button keeps its own face under the cursor.
     if (hoverActive_ &&
@@ -67,7 +68,7 @@ int XPButton::FillFace(Canvas& c, OleColor top, std::int64_t bottom, OleColor ho
         c.SetClip(faceClip_);
     }
     if (value_ || gradient_ == Gradient::None) {
-        if (style_ == FaceStyle::Rounded && (isEnabled() || IsCheckOrOption())) {
+        if (style_ == FaceStyle::Rounded && (q->isEnabled() || IsCheckOrOption())) {
             // Darkens by about 25 from top to bottom; columns 0 and w - 1 belong to the outline.
             for (int i = 1; i <= h - 1; ++i) {
                 const int delta = RoundHalfEven(-(25.0 / h) * i);
@@ -84,9 +85,9 @@ int XPButton::FillFace(Canvas& c, OleColor top, std::int64_t bottom, OleColor ho
     return state;
 }
 
-void XPButton::DrawOutline(Canvas& c, const LineTable& t, bool dottedOuter) {
-    const int w = width();
-    const int h = height();
+void XPButtonPrivate::DrawOutline(Canvas& c, const LineTable& t, bool dottedOuter) {
+    const int w = q->width();
+    const int h = q->height();
     const int ls = LeftSlanted();
     const int rs = RightSlanted();
     const int I = leftInset_;
@@ -129,12 +130,12 @@ void XPButton::DrawOutline(Canvas& c, const LineTable& t, bool dottedOuter) {
     }
 }
 
-void XPButton::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaption) {
-    if ((status_ & kDefaultLook) == 0) {
+void XPButtonPrivate::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaption) {
+    if ((status_ & XPButton::kDefaultLook) == 0) {
         return;
     }
-    const int w = width();
-    const int h = height();
+    const int w = q->width();
+    const int h = q->height();
     const QRgb rgb = ToQRgb(color);
     auto polyline = [&](const QPoint* pts, int n) {
         for (int i = 0; i + 1 < n; ++i) {
@@ -198,18 +199,18 @@ void XPButton::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaptio
     }
 }
 
-OleColor XPButton::SlantedFocusColor(bool down) const {
+OleColor XPButtonPrivate::SlantedFocusColor(bool down) const {
     return Slanted() && !down ? ShadeColor(faceColor_, -48) : kBlack;
 }
 
-void XPButton::FinishFace(Canvas& c, OleColor face, OleColor focus) {
+void XPButtonPrivate::FinishFace(Canvas& c, OleColor face, OleColor focus) {
     FocusCue(c, focus, value_, false);
     DrawCaption(face, DisabledTextColor(), value_, true);
 }
 
 // --- the style routines ---------------------------------------------------------------------
 
-void XPButton::Style0(Canvas& c) {
+void XPButtonPrivate::DrawRaised(Canvas& c) {
     const OleColor F = CheckedOrFaceColor();
     int state = FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     if (CheckedOrHeld()) {
@@ -217,7 +218,7 @@ void XPButton::Style0(Canvas& c) {
     }
     if (!Elliptic()) {
         const std::int64_t L = Rgb(233, 233, 233);
-        const std::int64_t outerLT = (status_ & kDefaultLook) ? kBlack : kWhite;
+        const std::int64_t outerLT = (status_ & XPButton::kDefaultLook) ? kBlack : kWhite;
         // Entry pairs (left and top, right and bottom of each ring) by state: normal, default,
         // pressed, checked or held.
         const std::int64_t table[6][4] = {
@@ -237,7 +238,7 @@ void XPButton::Style0(Canvas& c) {
     FinishFace(c, F, SlantedFocusColor(false));
 }
 
-void XPButton::Style1(Canvas& c) {
+void XPButtonPrivate::DrawFramed(Canvas& c) {
     const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool down = CheckedOrHeld();
@@ -250,8 +251,8 @@ void XPButton::Style1(Canvas& c) {
     FinishFace(c, F, SlantedFocusColor(down));
 }
 
-void XPButton::Style2(Canvas& c) {
-    const bool enabled = isEnabled();
+void XPButtonPrivate::DrawRounded(Canvas& c) {
+    const bool enabled = q->isEnabled();
     OleColor F = faceColor_;
     if (type_ == ButtonType::Command) {
         if (!enabled) {
@@ -269,9 +270,9 @@ void XPButton::Style2(Canvas& c) {
         LineTable t = EmptyTable();
         if (enabled) {
             if (CheckedOrHeld()) {
-                state = (status_ & kDefaultLook) ? 1 : 2;
+                state = (status_ & XPButton::kDefaultLook) ? 1 : 2;
             }
-            if ((status_ & kHot) && !(status_ & kPressed)) {
+            if ((status_ & XPButton::kHot) && !(status_ & XPButton::kPressed)) {
                 state = 3;
             } else if (state == 1 && !showFocusRect_) {
                 state = 0;
@@ -297,8 +298,8 @@ void XPButton::Style2(Canvas& c) {
         }
         DrawOutline(c, t, false);
         const QRgb border = LineRgb(t[9]);
-        const int w = width();
-        const int h = height();
+        const int w = q->width();
+        const int h = q->height();
         // Rounds the cut corners off.
         if (LeftSlanted() == 0) {
             c.SetPixel(1, 1, border);
@@ -314,8 +315,8 @@ void XPButton::Style2(Canvas& c) {
     DrawCaption(F, ShadeColor(F, -104, true), value_, true);
 }
 
-void XPButton::Style3(Canvas& c) {
-    const bool enabled = isEnabled();
+void XPButtonPrivate::DrawEtched(Canvas& c) {
+    const bool enabled = q->isEnabled();
     OleColor F = faceColor_;
     if (type_ == ButtonType::Command) {
         if (PressedAndHot()) {
@@ -348,7 +349,7 @@ void XPButton::Style3(Canvas& c) {
     DrawCaption(F, !enabled && IsCheckOrOption() ? ShadeColor(kGrey, -16) : kGrey, false, true);
 }
 
-void XPButton::Style4(Canvas& c) {
+void XPButtonPrivate::DrawThin(Canvas& c) {
     const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool down = CheckedOrHeld();
@@ -360,7 +361,7 @@ void XPButton::Style4(Canvas& c) {
     FinishFace(c, F, SlantedFocusColor(down));
 }
 
-void XPButton::Style5(Canvas& c) {
+void XPButtonPrivate::DrawHoverEdge(Canvas& c) {
     const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool design = DesignMode();
@@ -371,7 +372,7 @@ void XPButton::Style5(Canvas& c) {
     if (!Elliptic()) {
         LineTable t = EmptyTable();
         bool dotted = false;
-        if ((status_ & kHot) || value_) {
+        if ((status_ & XPButton::kHot) || value_) {
             SetBevel(t, {9, 10}, {11, 12}, CheckedOrHeld(), kWhite, kGrey);
         } else if (design) {
             SetEntries(t, {9, 10, 11, 12}, designEdge);
@@ -383,13 +384,13 @@ void XPButton::Style5(Canvas& c) {
         QPainter p(&buffer_);
         p.setPen(QColor(ToQRgb(designEdge)));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QRect(0, 0, width() - 1, height() - 1));
+        p.drawEllipse(QRect(0, 0, q->width() - 1, q->height() - 1));
     }
     FinishFace(c, F,
                shape_ > Shape::Rectangle && !value_ ? ShadeColor(containerBack_, -32) : kBlack);
 }
 
-void XPButton::Style6(Canvas& c) {
+void XPButtonPrivate::DrawSoft(Canvas& c) {
     const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool down = CheckedOrHeld() || PressedAndHot();
@@ -402,7 +403,7 @@ void XPButton::Style6(Canvas& c) {
     FinishFace(c, F, SlantedFocusColor(CheckedOrHeld()));
 }
 
-void XPButton::Style7(Canvas& c) {
+void XPButtonPrivate::DrawBevelled(Canvas& c) {
     OleColor F = faceColor_;
     if (type_ == ButtonType::Command) {
         if (PressedAndHot()) {
@@ -435,8 +436,8 @@ void XPButton::Style7(Canvas& c) {
         SetEntries(t, {7, 8}, N);
         SetEntries(t, {9, 10, 11, 12}, kBlack);
         DrawOutline(c, t, false);
-        const int w = width();
-        const int h = height();
+        const int w = q->width();
+        const int h = q->height();
         if (LeftSlanted() == 0) {
             c.SetPixel(3, 3, ToQRgb(A));
             c.SetPixel(1, h - 3, ToQRgb(F));
