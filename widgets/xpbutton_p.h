@@ -70,6 +70,10 @@ class XPButtonPrivate {
     void LayoutFace();     // the horizontal face extent of the shape
     void LayoutCaption();  // the face extent, then the caption and picture rectangles
     bool HasPicture() const { return pictureWidth_ + pictureHeight_ > 0; }
+    // Pictures of 40 and 48 pixels cover the face and take no room from the caption.
+    bool ReservesRoom() const {
+        return HasPicture() && PixelSize() <= Stored(PicturePixels::Large);
+    }
     // The room a picture of 16 to 32 pixels takes beside the caption, per side.
     QMargins PictureRoom() const;
     // The caption's text extent within the face less that room; 0 x -3 without a caption.
