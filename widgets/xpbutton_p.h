@@ -19,6 +19,12 @@ namespace raster {
 class Canvas;
 }
 
+// Whether value is one of the enumeration's values 0..last.
+template <typename E>
+bool InRange(int value, E last) {
+    return value >= 0 && value <= Stored(last);
+}
+
 class XPButtonPrivate {
   public:
     explicit XPButtonPrivate(XPButton* button) : q(button) {}

@@ -1,67 +1,7 @@
-// Creation, the container, persistence and the drawing methods of the button.
+// The initial properties of a newly placed button, and reading and writing a layout section.
 #include "widgets/xpbutton_p.h"
 
-#include <QEvent>
-#include <unordered_set>
-
-#include "widgets/modqmtimer.h"
-#include "widgets/xpbutton_accessible.h"
-
 namespace qm {
-
-namespace {
-
-std::unordered_set<const XPButton*>& LiveButtons() {
-    static std::unordered_set<const XPButton*> live;
-    return live;
-}
-
-}  // namespace
-
-XPButton::XPButton(QWidget* parent) : QWidget(parent), d_(std::make_unique<XPButtonPrivate>(this)) {
-    accessibility::InstallFactory();
-    LiveButtons().insert(this);
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_NoSystemBackground);
-    InitProperties();
-}
-
-XPButton::~XPButton() {
-    if (d_->hoverActive_) {
-        modQmTimer::KillTimer(this, modQmTimer::kHoverTimerId);
-    }
-    modQmTimer::RemoveProp(this, "qm_ClassID");
-    modQmTimer::RemoveProp(this, "qm_TimerID");
-    // A registered option button must not leave its address behind in the group.
-    if (d_->groupHost_ != nullptr) {
-        d_->LeaveGroup();
-    }
-    LiveButtons().erase(this);
-}
-
-XPButton* XPButton::FromAddress(quintptr address) {
-    auto* candidate = reinterpret_cast<XPButton*>(address);
-    return LiveButtons().count(candidate) != 0 ? candidate : nullptr;
-}
-
-void XPButton::SetAmbient(const XPAmbient* ambient) {
-    d_->ambient_ = ambient;
-}
-
-const XPAmbient& XPButton::Ambient() const {
-    if (d_->ambient_ != nullptr) {
-        return *d_->ambient_;
-    }
-    if (const auto* host = dynamic_cast<const XPAmbient*>(parentWidget())) {
-        return *host;
-    }
-    return DefaultAmbient::Instance();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Creation and persistence
 
 void XPButton::InitProperties() {
     d_->tag_ = QString::number(reinterpret_cast<quintptr>(d_->Container()));
@@ -160,46 +100,6 @@ void XPButton::WriteProperties(PropertySection& bag) const {
     bag.WriteColor(QStringLiteral("cBack"), d_->backColor_);
     bag.WriteInt(QStringLiteral("mPointer"), Stored(d_->pointer_), 0);
     bag.WritePicture(QStringLiteral("mIcon"), d_->mouseIcon_);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Methods
-
-void XPButton::Refresh() {
-    d_->RedrawButton();
-}
-
-void XPButton::DelayDrawing(bool suspend) {
-    d_->suspended_ = suspend;
-    if (!suspend) {
-        Refresh();
-    }
-}
-
-void XPButton::changeEvent(QEvent* e) {
-    switch (e->type()) {
-        case QEvent::FontChange:
-            if (!d_->inFontChange_) {
-                d_->FontChanged();
-            }
-            break;
-        case QEvent::EnabledChange:
-            if (!d_->inEnabledChange_) {
-                d_->EnabledChanged();
-            }
-            break;
-        case QEvent::PaletteChange:
-            // Only the built-in ambient reads the parent's palette; a host ambient tells changes
-            // itself.
-            if (d_->ambient_ == nullptr &&
-                dynamic_cast<const XPAmbient*>(parentWidget()) == nullptr) {
-                AmbientChanged(QStringLiteral("BackColor"));
-            }
-            break;
-        default:
-            break;
-    }
-    QWidget::changeEvent(e);
 }
 
 }  // namespace qm
