@@ -19,9 +19,7 @@ void XPButton::setForeColor(OleColor color) {
 
 void XPButton::setBackColor(OleColor color) {
     d_->backColor_ = TranslateColor(color);
-    if (d_->HoverBackFollows()) {
-        d_->hoverBackColor_ = d_->FollowedHoverBack();
-    }
+    d_->FollowHoverBack();
     d_->RefreshDerivedColors();
     Refresh();
     d_->Notify("cBack");
@@ -44,10 +42,8 @@ void XPButton::setGradientMode(int mode) {
         return;
     }
     d_->gradient_ = static_cast<Gradient>(mode);
-    if (d_->HoverBackFollows()) {
-        d_->hoverBackColor_ = d_->FollowedHoverBack();
-        d_->RefreshDerivedColors();
-    }
+    d_->FollowHoverBack();
+    d_->RefreshDerivedColors();
     Refresh();
     d_->Notify("Gradient");
 }
@@ -71,7 +67,7 @@ void XPButton::setResetDefaultColors(bool reset) {
 void XPButton::setHoverColorLocks(int locks) {
     d_->hoverLocks_ = static_cast<HoverLock>(locks);  // any value is stored
     if (d_->HoverBackFollows()) {
-        d_->hoverBackColor_ = d_->FollowedHoverBack();
+        d_->FollowHoverBack();
         d_->Notify("cBHover");
     }
     if (d_->HoverForeFollows()) {

@@ -47,46 +47,23 @@ qint16 VirtualKey(int key) {
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
         return static_cast<qint16>(112 + (key - Qt::Key_F1));
     }
-    switch (key) {
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Shift:
-            return 16;
-        case Qt::Key_Control:
-            return 17;
-        case Qt::Key_Alt:
-            return 18;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return 9;
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Delete:
-            return 46;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        default:
-            return static_cast<qint16>(key & 0x7FFF);
+    struct KeyCode {
+        int key;
+        qint16 vk;
+    };
+    static constexpr KeyCode kCodes[] = {
+        {Qt::Key_Left, 37},     {Qt::Key_Up, 38},     {Qt::Key_Right, 39},    {Qt::Key_Down, 40},
+        {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},  {Qt::Key_Escape, 27},   {Qt::Key_Shift, 16},
+        {Qt::Key_Control, 17},  {Qt::Key_Alt, 18},    {Qt::Key_Tab, 9},       {Qt::Key_Backtab, 9},
+        {Qt::Key_Backspace, 8}, {Qt::Key_Delete, 46}, {Qt::Key_Insert, 45},   {Qt::Key_Home, 36},
+        {Qt::Key_End, 35},      {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
+    };
+    for (const KeyCode& code : kCodes) {
+        if (code.key == key) {
+            return code.vk;
+        }
     }
+    return static_cast<qint16>(key & 0x7FFF);
 }
 
 constexpr qint16 kVkShift = 16;
@@ -377,15 +354,19 @@ void XPButton::focusInEvent(QFocusEvent* e) {
         d_->lastButton_ = 1;
         d_->HandleClick();
     }
-    if (&Ambient() == &DefaultAmbient::Instance()) {
-        AmbientChanged(QStringLiteral("DisplayAsDefault"));
-    }
+    d_->ShowDefaultLookIfFocused();
 }
 
 void XPButton::focusOutEvent(QFocusEvent* e) {
     QWidget::focusOutEvent(e);
-    if (&Ambient() == &DefaultAmbient::Instance()) {
-        AmbientChanged(QStringLiteral("DisplayAsDefault"));
+    d_->ShowDefaultLookIfFocused();
+}
+
+// The built-in ambient gives the default look to the focused button; a host ambient decides
+// itself and tells the button.
+void XPButtonPrivate::ShowDefaultLookIfFocused() {
+    if (&q->Ambient() == &DefaultAmbient::Instance()) {
+        q->AmbientChanged(QStringLiteral("DisplayAsDefault"));
     }
 }
 

@@ -49,9 +49,18 @@ class XPButtonPrivate {
     bool HoverForeFollows() const {
         return hoverLocks_ == HoverLock::None || hoverLocks_ == HoverLock::BackColour;
     }
-    // The back colour the hover follows: the gradient colour on a gradient face.
-    OleColor FollowedHoverBack() const {
-        return gradient_ != Gradient::None ? gradientColor_ : backColor_;
+    // Unless locked, the hover back colour follows the back colour, or on a gradient face the
+    // gradient colour.
+    void FollowHoverBack() {
+        if (HoverBackFollows()) {
+            hoverBackColor_ = gradient_ != Gradient::None ? gradientColor_ : backColor_;
+        }
+    }
+    // Lays the face out again after a property change, redraws it and tells the change.
+    void Relayout(const char* key) {
+        LayoutCaption();
+        q->Refresh();
+        Notify(key);
     }
     QWidget* Container() const { return q->parentWidget(); }
 
@@ -144,6 +153,7 @@ class XPButtonPrivate {
     void FinishFace(raster::Canvas& c, OleColor face, OleColor focus);
 
     // the face styles (xpbutton_styles.cpp), one per FaceStyle
+    void DrawRingedFace(raster::Canvas& c, bool ringsDown, void (*rings)(LineTable& t, bool down));
     void DrawRaised(raster::Canvas& c);
     void DrawFramed(raster::Canvas& c);
     void DrawRounded(raster::Canvas& c);

@@ -132,9 +132,7 @@ void XPButton::setCaptionAlign(int align) {
         return;
     }
     d_->captionAlign_ = static_cast<CaptionAlignment>(align);
-    d_->LayoutCaption();
-    Refresh();
-    d_->Notify("CapAlign");
+    d_->Relayout("CapAlign");
 }
 
 void XPButton::setCaptionStyle(int style) {
@@ -168,9 +166,7 @@ void XPButton::setPicture(const XPPicture& picture) {
         d_->pictureSize_ = Stored(PicturePixels::Small);
     }
     d_->RefreshPicture();
-    d_->LayoutCaption();
-    Refresh();
-    d_->Notify("Image");
+    d_->Relayout("Image");
 }
 
 void XPButton::setPictureAlign(int align) {
@@ -182,9 +178,7 @@ void XPButton::setPictureAlign(int align) {
         d_->picturePlace_ == PicturePlace::BottomCentre) {
         setCaptionAlign(Stored(CaptionAlignment::Centre));
     }
-    d_->LayoutCaption();
-    Refresh();
-    d_->Notify("ImgAlign");
+    d_->Relayout("ImgAlign");
 }
 
 void XPButton::setEnabled(bool enabled) {
@@ -227,9 +221,7 @@ void XPButton::setPictureSize(int size) {
         return;
     }
     d_->pictureSize_ = (size + 2) * 8;
-    d_->LayoutCaption();
-    Refresh();
-    d_->Notify("ImgSize");
+    d_->Relayout("ImgSize");
 }
 
 void XPButton::setFont(const QFont& f) {
@@ -242,9 +234,7 @@ void XPButton::setFont(const QFont& f) {
 
 void XPButtonPrivate::FontChanged() {
     RefreshFont();
-    LayoutCaption();
-    q->Refresh();
-    Notify("Font");
+    Relayout("Font");
 }
 
 int XPButton::FontStyle() const {

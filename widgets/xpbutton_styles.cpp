@@ -36,6 +36,19 @@ void SetBevel(XPButtonPrivate::LineTable& t, std::initializer_list<int> leftTop,
 
 }  // namespace
 
+// The styles that differ only in their rings: the plain or checked face, the rings the table
+// gives for the down or up look, then the cue and the caption.
+void XPButtonPrivate::DrawRingedFace(Canvas& c, bool ringsDown, void (*rings)(LineTable&, bool)) {
+    const OleColor F = CheckedOrFaceColor();
+    FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
+    if (!Elliptic()) {
+        LineTable t = EmptyTable();
+        rings(t, ringsDown);
+        DrawOutline(c, t, false);
+    }
+    FinishFace(c, F, SlantedFocusColor(CheckedOrHeld()));
+}
+
 void XPButtonPrivate::DrawRaised(Canvas& c) {
     const OleColor F = CheckedOrFaceColor();
     int state = FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
@@ -65,16 +78,10 @@ void XPButtonPrivate::DrawRaised(Canvas& c) {
 }
 
 void XPButtonPrivate::DrawFramed(Canvas& c) {
-    const OleColor F = CheckedOrFaceColor();
-    FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
-    const bool down = CheckedOrHeld();
-    if (!Elliptic()) {
-        LineTable t = EmptyTable();
+    DrawRingedFace(c, CheckedOrHeld(), [](LineTable& t, bool down) {
         SetBevel(t, {1, 2, 5, 6}, {3, 4, 7, 8}, down, kWhite, kGrey);
         SetEntries(t, {9, 10, 11, 12}, kBlack);
-        DrawOutline(c, t, false);
-    }
-    FinishFace(c, F, SlantedFocusColor(down));
+    });
 }
 
 void XPButtonPrivate::DrawRounded(Canvas& c) {
@@ -169,15 +176,9 @@ void XPButtonPrivate::DrawEtched(Canvas& c) {
 }
 
 void XPButtonPrivate::DrawThin(Canvas& c) {
-    const OleColor F = CheckedOrFaceColor();
-    FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
-    const bool down = CheckedOrHeld();
-    if (!Elliptic()) {
-        LineTable t = EmptyTable();
+    DrawRingedFace(c, CheckedOrHeld(), [](LineTable& t, bool down) {
         SetBevel(t, {9, 10}, {11, 12}, down, kWhite, kGrey);
-        DrawOutline(c, t, false);
-    }
-    FinishFace(c, F, SlantedFocusColor(down));
+    });
 }
 
 void XPButtonPrivate::DrawHoverEdge(Canvas& c) {
@@ -210,16 +211,9 @@ void XPButtonPrivate::DrawHoverEdge(Canvas& c) {
 }
 
 void XPButtonPrivate::DrawSoft(Canvas& c) {
-    const OleColor F = CheckedOrFaceColor();
-    FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
-    const bool down = CheckedOrHeld() || PressedAndHot();
-    if (!Elliptic()) {
-        const OleColor light = ShadeColor(Rgb(223, 223, 223), 8);
-        LineTable t = EmptyTable();
-        SetBevel(t, {5, 6, 9, 10}, {7, 8, 11, 12}, down, light, kGrey);
-        DrawOutline(c, t, false);
-    }
-    FinishFace(c, F, SlantedFocusColor(CheckedOrHeld()));
+    DrawRingedFace(c, CheckedOrHeld() || PressedAndHot(), [](LineTable& t, bool down) {
+        SetBevel(t, {5, 6, 9, 10}, {7, 8, 11, 12}, down, ShadeColor(Rgb(223, 223, 223), 8), kGrey);
+    });
 }
 
 void XPButtonPrivate::DrawBevelled(Canvas& c) {
