@@ -1,10 +1,9 @@
-// Mouse, keyboard, focus and hover; command, check and option behaviour; option groups.
+// Mouse, keyboard, focus and hover; command, check and option behaviour.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcutEvent>
-#include <vector>
 
 #include "widgets/modqmtimer.h"
 #include "widgets/xpbutton_accessible.h"

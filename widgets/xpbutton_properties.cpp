@@ -1,7 +1,6 @@
-// The property setters: range checks, their side effects and design-time messages.
-#include <QCursor>
+// The setters of style, mode, caption, picture, font and state: range checks, their side effects
+// and design-time messages.
 #include <QKeySequence>
-#include <QPixmap>
 
 #include "widgets/xpbutton_accessible.h"
 #include "widgets/xpbutton_p.h"

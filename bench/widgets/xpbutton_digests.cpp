@@ -9,7 +9,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QMouseEvent>
-#include <QPainter>
 #include <cstdio>
 #include <memory>
 
@@ -32,15 +31,16 @@ class Host : public QWidget, public qm::XPAmbient {
     bool DisplayAsDefault(const XPButton&) const override { return defaultLook; }
 };
 
+// A bitmap whose top-left colour (magenta) the button drops as transparent, with a few colours
+// and shades inside, so that a misplaced or misscaled pixel shows.
 QImage MakePicture() {
     QImage img(16, 16, QImage::Format_RGB32);
-    img.fill(qRgb(255, 0, 255));
-    QPainter p(&img);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 120, 220));
-    p.drawEllipse(QRect(1, 1, 14, 14));
-    p.setBrush(QColor(250, 200, 40));
-    p.drawRect(QRect(5, 5, 6, 6));
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const bool edge = x == 0 || y == 0 || x == 15 || y == 15;
+            img.setPixel(x, y, edge ? qRgb(255, 0, 255) : qRgb(16 * x, 200 - 8 * y, 40 + 10 * x));
+        }
+    }
     return img;
 }
 
