@@ -38,10 +38,9 @@ void XPButton::setGradientColor(OleColor color) {
 }
 
 void XPButton::setGradientMode(int mode) {
-    if (!InRange(mode, Gradient::VerticalReversed)) {
+    if (!AssignInRange(mode, Gradient::VerticalReversed, d_->gradient_)) {
         return;
     }
-    d_->gradient_ = static_cast<Gradient>(mode);
     d_->FollowHoverBack();
     d_->RefreshDerivedColors();
     Refresh();

@@ -25,6 +25,16 @@ bool InRange(int value, E last) {
     return value >= 0 && value <= Stored(last);
 }
 
+// Stores value in field when it is one of the enumeration's values 0..last; false otherwise.
+template <typename E>
+bool AssignInRange(int value, E last, E& field) {
+    if (!InRange(value, last)) {
+        return false;
+    }
+    field = static_cast<E>(value);
+    return true;
+}
+
 class XPButtonPrivate {
   public:
     explicit XPButtonPrivate(XPButton* button) : q(button) {}

@@ -21,10 +21,9 @@ const QString kMsgFocusRect = QStringLiteral(
 }  // namespace
 
 void XPButton::setButtonStyle(int style) {
-    if (!InRange(style, FaceStyle::Bevelled)) {
+    if (!AssignInRange(style, FaceStyle::Bevelled, d_->style_)) {
         return;
     }
-    d_->style_ = static_cast<FaceStyle>(style);
     d_->ApplyShape();
     d_->LayoutCaption();
     d_->RefreshDerivedColors();
@@ -135,10 +134,9 @@ void XPButton::setCaptionAlign(int align) {
 }
 
 void XPButton::setCaptionStyle(int style) {
-    if (!InRange(style, CaptionEffect::Embossed)) {
+    if (!AssignInRange(style, CaptionEffect::Embossed, d_->captionEffect_)) {
         return;
     }
-    d_->captionEffect_ = static_cast<CaptionEffect>(style);
     d_->Notify("CapStyle");
     if (!d_->caption_.isEmpty()) {
         d_->LayoutCaption();
@@ -147,10 +145,9 @@ void XPButton::setCaptionStyle(int style) {
 }
 
 void XPButton::setButtonShape(int shape) {
-    if (!InRange(shape, Shape::EllipseBlackRing)) {
+    if (!AssignInRange(shape, Shape::EllipseBlackRing, d_->shape_)) {
         return;
     }
-    d_->shape_ = static_cast<Shape>(shape);
     if (d_->shape_ == Shape::SlantedBoth) {
         d_->captionAlign_ = CaptionAlignment::Centre;
     }
@@ -169,10 +166,9 @@ void XPButton::setPicture(const XPPicture& picture) {
 }
 
 void XPButton::setPictureAlign(int align) {
-    if (!InRange(align, PicturePlace::BottomCentre)) {
+    if (!AssignInRange(align, PicturePlace::BottomCentre, d_->picturePlace_)) {
         return;
     }
-    d_->picturePlace_ = static_cast<PicturePlace>(align);
     if (d_->picturePlace_ == PicturePlace::TopCentre ||
         d_->picturePlace_ == PicturePlace::BottomCentre) {
         setCaptionAlign(Stored(CaptionAlignment::Centre));

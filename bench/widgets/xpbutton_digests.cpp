@@ -19,16 +19,29 @@ namespace {
 
 using qm::XPButton;
 
-// A container whose design mode and default look each combination chooses.
+// The looks: what a host sets on the button besides style and shape.
+enum class Look { Caption, PictureAndEffect, GradientPictureOnly };
+constexpr const char* kLookNames[] = {"caption", "picture", "gradient"};
+
+// The states a user or host puts a button in.
+enum class State { Normal, Hover, Pressed, Held, Default, Disabled, Checked, CheckedDisabled };
+constexpr const char* kStateNames[] = {"normal",  "hover",    "pressed", "held",
+                                       "default", "disabled", "checked", "checked-disabled"};
+
+// The container of one combination: in design mode for the gradient look, showing the default
+// look in the default state.
 class Host : public QWidget, public qm::XPAmbient {
   public:
-    bool design = false;
-    bool defaultLook = false;
+    Host(Look look, State state) : look_(look), state_(state) {}
 
     qm::OleColor BackColor(const XPButton&) const override { return qm::kButtonFace; }
     QString DisplayName(const XPButton& b) const override { return b.objectName(); }
-    bool UserMode(const XPButton&) const override { return !design; }
-    bool DisplayAsDefault(const XPButton&) const override { return defaultLook; }
+    bool UserMode(const XPButton&) const override { return look_ != Look::GradientPictureOnly; }
+    bool DisplayAsDefault(const XPButton&) const override { return state_ == State::Default; }
+
+  private:
+    const Look look_;
+    const State state_;
 };
 
 // A bitmap whose top-left colour (magenta) the button drops as transparent, with a few colours
@@ -43,15 +56,6 @@ QImage MakePicture() {
     }
     return img;
 }
-
-// The looks: what a host sets on the button besides style and shape.
-enum class Look { Caption, PictureAndEffect, GradientPictureOnly };
-constexpr const char* kLookNames[] = {"caption", "picture", "gradient"};
-
-// The states a user or host puts a button in.
-enum class State { Normal, Hover, Pressed, Held, Default, Disabled, Checked, CheckedDisabled };
-constexpr const char* kStateNames[] = {"normal",  "hover",    "pressed", "held",
-                                       "default", "disabled", "checked", "checked-disabled"};
 
 void Send(XPButton* b, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
     const QPointF at(b->width() / 2.0, b->height() / 2.0);
@@ -83,7 +87,7 @@ void ApplyLook(XPButton* b, Look look) {
     }
 }
 
-void ApplyState(Host& host, XPButton* b, State state) {
+void ApplyState(XPButton* b, State state) {
     if (state == State::Checked || state == State::CheckedDisabled) {
         b->setMode(qm::Stored(qm::ButtonType::Check));
         b->setValue(true);
@@ -91,7 +95,6 @@ void ApplyState(Host& host, XPButton* b, State state) {
     if (state == State::Disabled || state == State::CheckedDisabled) {
         b->setEnabled(false);
     }
-    host.defaultLook = state == State::Default;
     b->AmbientChanged(QStringLiteral("DisplayAsDefault"));
     if (state == State::Hover || state == State::Pressed) {
         Send(b, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
@@ -134,8 +137,7 @@ int main(int argc, char** argv) {
         for (int shape = 0; shape < 7; ++shape) {
             for (int look = 0; look < 3; ++look) {
                 for (int state = 0; state < 8; ++state) {
-                    Host host;
-                    host.design = static_cast<Look>(look) == Look::GradientPictureOnly;
+                    Host host(static_cast<Look>(look), static_cast<State>(state));
                     host.resize(200, 80);
                     auto* b = new XPButton(&host);
                     b->resize(96, 34);
@@ -144,7 +146,7 @@ int main(int argc, char** argv) {
                     b->setButtonShape(shape);
                     ApplyLook(b, static_cast<Look>(look));
                     b->DelayDrawing(false);
-                    ApplyState(host, b, static_cast<State>(state));
+                    ApplyState(b, static_cast<State>(state));
                     for (const qreal ratio : {1.0, 2.0}) {
                         const QImage img = b->RenderToImage(ratio);
                         const QString name = QString("s%1-shape%2-%3-%4-x%5")
