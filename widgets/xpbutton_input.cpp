@@ -1,14 +1,13 @@
-// Mouse, keyboard, focus and hover; command, check and option behaviour; option groups.
+// Mouse, keyboard, focus and hover; command, check and option behaviour.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcutEvent>
-#include <vector>
 
 #include "widgets/modqmtimer.h"
-#include "widgets/xpbutton.h"
 #include "widgets/xpbutton_accessible.h"
+#include "widgets/xpbutton_p.h"
 
 namespace qm {
 
@@ -47,46 +46,23 @@ qint16 VirtualKey(int key) {
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
         return static_cast<qint16>(112 + (key - Qt::Key_F1));
     }
-    switch (key) {
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Shift:
-            return 16;
-        case Qt::Key_Control:
-            return 17;
-        case Qt::Key_Alt:
-            return 18;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return 9;
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Delete:
-            return 46;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        default:
-            return static_cast<qint16>(key & 0x7FFF);
+    struct KeyCode {
+        int key;
+        qint16 vk;
+    };
+    static constexpr KeyCode kCodes[] = {
+        {Qt::Key_Left, 37},     {Qt::Key_Up, 38},     {Qt::Key_Right, 39},    {Qt::Key_Down, 40},
+        {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},  {Qt::Key_Escape, 27},   {Qt::Key_Shift, 16},
+        {Qt::Key_Control, 17},  {Qt::Key_Alt, 18},    {Qt::Key_Tab, 9},       {Qt::Key_Backtab, 9},
+        {Qt::Key_Backspace, 8}, {Qt::Key_Delete, 46}, {Qt::Key_Insert, 45},   {Qt::Key_Home, 36},
+        {Qt::Key_End, 35},      {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
+    };
+    for (const KeyCode& code : kCodes) {
+        if (code.key == key) {
+            return code.vk;
+        }
     }
+    return static_cast<qint16>(key & 0x7FFF);
 }
 
 constexpr qint16 kVkShift = 16;
@@ -110,10 +86,6 @@ quint32 ArrowScanCode(qint16 vk) {
     }
 }
 
-QByteArray ObjKey(int index) {
-    return QByteArray::number(index) + "qm_Obj";
-}
-
 // The hover timer's callback: finds the button through "qm_ClassID" and checks the cursor with
 // the identifier stored under "qm_TimerID". The address is only trusted once the registry of live
 // buttons knows it.
@@ -128,27 +100,27 @@ void HoverTimerProc(QWidget* hwnd, unsigned, quintptr, unsigned) {
 
 // --- mouse ----------------------------------------------------------------------------------
 
-void XPButton::HandleMouseDown(int button, int shift, QPointF pos) {
+void XPButtonPrivate::HandleMouseDown(int button, int shift, QPointF pos) {
     lastButton_ = static_cast<std::int16_t>(button);
     if (button == 1) {
         SetPressed(true);
         held_ = true;
         suspended_ = false;
-        Refresh();
+        q->Refresh();
         // Qt grabs the mouse for the pressed widget by itself until the release.
     }
-    emit MouseDown(static_cast<qint16>(button), static_cast<qint16>(shift),
-                   static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+    emit q->MouseDown(static_cast<qint16>(button), static_cast<qint16>(shift),
+                      static_cast<float>(pos.x()), static_cast<float>(pos.y()));
 }
 
 void XPButton::mousePressEvent(QMouseEvent* e) {
-    clickAfterDoubleClick_ = true;
-    HandleMouseDown(ButtonCode(e->button()), ShiftCode(e->modifiers()), e->position());
+    d_->clickAfterDoubleClick_ = true;
+    d_->HandleMouseDown(ButtonCode(e->button()), ShiftCode(e->modifiers()), e->position());
 }
 
 void XPButton::mouseMoveEvent(QMouseEvent* e) {
     const QPointF pos = e->position();
-    EnterHover(pos, (e->buttons() & Qt::LeftButton) != 0);
+    d_->EnterHover(pos, (e->buttons() & Qt::LeftButton) != 0);
     emit MouseMove(ButtonsCode(e->buttons()), ShiftCode(e->modifiers()),
                    static_cast<float>(pos.x()), static_cast<float>(pos.y()));
 }
@@ -157,26 +129,27 @@ void XPButton::mouseMoveEvent(QMouseEvent* e) {
 // Win32 always sends a move; both start the hover.
 void XPButton::enterEvent(QEnterEvent* e) {
     QWidget::enterEvent(e);
-    EnterHover(e->position(), (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0);
+    d_->EnterHover(e->position(), (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0);
 }
 
-void XPButton::EnterHover(QPointF pos, bool leftDown) {
-    const bool inside = pos.x() >= 0 && pos.y() >= 0 && pos.x() <= width() && pos.y() <= height();
+void XPButtonPrivate::EnterHover(QPointF pos, bool leftDown) {
+    const bool inside =
+        pos.x() >= 0 && pos.y() >= 0 && pos.x() <= q->width() && pos.y() <= q->height();
     if (hoverActive_ || !inside) {
         return;
     }
-    status_ |= kHot;
-    emit MouseOnButton(true);
-    modQmTimer::SetProp(this, "qm_ClassID", reinterpret_cast<quintptr>(this));
-    modQmTimer::SetProp(this, "qm_TimerID", modQmTimer::kHoverTimerId);
-    modQmTimer::SetTimer(this, modQmTimer::kHoverTimerId, modQmTimer::kHoverIntervalMs,
+    status_ |= XPButton::kHot;
+    emit q->MouseOnButton(true);
+    modQmTimer::SetProp(q, "qm_ClassID", reinterpret_cast<quintptr>(q));
+    modQmTimer::SetProp(q, "qm_TimerID", modQmTimer::kHoverTimerId);
+    modQmTimer::SetTimer(q, modQmTimer::kHoverTimerId, modQmTimer::kHoverIntervalMs,
                          &HoverTimerProc);
     hoverActive_ = true;
     suspended_ = false;
     if (leftDown) {
         held_ = true;
     }
-    Refresh();
+    q->Refresh();
 }
 
 void XPButton::CheckHover(quintptr timerId) {
@@ -184,40 +157,40 @@ void XPButton::CheckHover(quintptr timerId) {
         return;
     }
     modQmTimer::KillTimer(this, timerId);
-    status_ &= ~kHot;
-    hoverActive_ = false;
-    suspended_ = false;
+    d_->status_ &= ~kHot;
+    d_->hoverActive_ = false;
+    d_->suspended_ = false;
     emit MouseOnButton(false);
-    held_ = false;
+    d_->held_ = false;
     Refresh();
 }
 
 void XPButton::mouseReleaseEvent(QMouseEvent* e) {
     const qint16 button = ButtonCode(e->button());
-    held_ = false;
+    d_->held_ = false;
     if (button == 1) {
-        SetPressed(false);
-        suspended_ = false;
-        if (type_ == ButtonType::Command) {
+        d_->SetPressed(false);
+        d_->suspended_ = false;
+        if (d_->type_ == ButtonType::Command) {
             Refresh();
         }
     }
     const QPointF pos = e->position();
     emit MouseUp(button, ShiftCode(e->modifiers()), static_cast<float>(pos.x()),
                  static_cast<float>(pos.y()));
-    lastButton_ = button;
+    d_->lastButton_ = button;
     // A click needs the release over the button (inside its shape); the release that ends a
     // double click is no click of its own.
-    const bool over = region_.isEmpty()
+    const bool over = d_->region_.isEmpty()
                           ? rect().contains(pos.toPoint())
-                          : region_.contains(pos.toPoint()) && rect().contains(pos.toPoint());
-    if (over && clickAfterDoubleClick_) {
-        HandleClick();
+                          : d_->region_.contains(pos.toPoint()) && rect().contains(pos.toPoint());
+    if (over && d_->clickAfterDoubleClick_) {
+        d_->HandleClick();
     }
-    clickAfterDoubleClick_ = true;
+    d_->clickAfterDoubleClick_ = true;
 }
 
-void XPButton::HandleClick() {
+void XPButtonPrivate::HandleClick() {
     if (lastButton_ != 1) {
         return;
     }
@@ -225,22 +198,22 @@ void XPButton::HandleClick() {
         if (type_ == ButtonType::Option && value_) {
             return;
         }
-        setValue(!value_);
+        q->setValue(!value_);
     }
-    emit Click();
+    emit q->Click();
 }
 
 void XPButton::mouseDoubleClickEvent(QMouseEvent* e) {
     const qint16 button = ButtonCode(e->button());
     const QPointF pos = mapFromGlobal(e->globalPosition());
     emit DoubleClick(button);  // the button of the press just before, as the last mouse button
-    clickAfterDoubleClick_ = false;
+    d_->clickAfterDoubleClick_ = false;
     if (button == 1) {
-        HandleMouseDown(1, 0, pos);
-        lastButton_ = -1;
+        d_->HandleMouseDown(1, 0, pos);
+        d_->lastButton_ = -1;
     } else {
         // The second press of another button is reported like any press of that button.
-        HandleMouseDown(button, ShiftCode(e->modifiers()), e->position());
+        d_->HandleMouseDown(button, ShiftCode(e->modifiers()), e->position());
     }
 }
 
@@ -255,19 +228,19 @@ void XPButton::keyPressEvent(QKeyEvent* e) {
     const bool arrow = IsArrow(vk);
     const bool space = vk == kVkSpace;
     if (arrow) {
-        if (QWidget* host = Container()) {
+        if (QWidget* host = d_->Container()) {
             // The host moves the focus or handles the arrow itself.
             QCoreApplication::postEvent(
                 host, new QKeyEvent(QEvent::KeyPress, e->key(), e->modifiers(), ArrowScanCode(vk),
                                     static_cast<quint32>(vk), 0, QString(), false, 1));
         }
-    } else if (space && (status_ & kPressed) == 0) {
-        status_ |= kHot;
-        SetPressed(true);
-        held_ = true;
+    } else if (space && (d_->status_ & kPressed) == 0) {
+        d_->status_ |= kHot;
+        d_->SetPressed(true);
+        d_->held_ = true;
         Refresh();
-        if (!hoverActive_) {
-            status_ &= ~kHot;
+        if (!d_->hoverActive_) {
+            d_->status_ &= ~kHot;
         }
     }
     if (!arrow) {
@@ -296,26 +269,26 @@ void XPButton::keyReleaseEvent(QKeyEvent* e) {
         }
         return;
     }
-    held_ = false;
+    d_->held_ = false;
     bool used = false;       // the button acted on the key: it goes no further
     bool raiseKeyUp = true;  // arrows and Shift never raise KeyUp
-    if (vk == kVkSpace && (status_ & kPressed)) {
+    if (vk == kVkSpace && (d_->status_ & kPressed)) {
         used = true;
-        SetPressed(false);
-        lastButton_ = 1;
-        if (type_ == ButtonType::Command) {
+        d_->SetPressed(false);
+        d_->lastButton_ = 1;
+        if (d_->type_ == ButtonType::Command) {
             Refresh();
         } else {
             emit KeyUp(vk, shift);
             raiseKeyUp = false;
         }
-        HandleClick();
+        d_->HandleClick();
     } else if (IsArrow(vk)) {
         raiseKeyUp = false;
-        if (type_ == ButtonType::Option && !value_) {
+        if (d_->type_ == ButtonType::Option && !d_->value_) {
             used = true;
-            lastButton_ = 1;
-            HandleClick();
+            d_->lastButton_ = 1;
+            d_->HandleClick();
         }
     } else if (vk == kVkShift) {
         raiseKeyUp = false;
@@ -330,42 +303,42 @@ void XPButton::keyReleaseEvent(QKeyEvent* e) {
     }
 }
 
-void XPButton::SetPressed(bool pressed) {
-    if (((status_ & kPressed) != 0) == pressed) {
+void XPButtonPrivate::SetPressed(bool pressed) {
+    if (((status_ & XPButton::kPressed) != 0) == pressed) {
         return;
     }
     if (pressed) {
-        status_ |= kPressed;
+        status_ |= XPButton::kPressed;
     } else {
-        status_ &= ~kPressed;
+        status_ &= ~XPButton::kPressed;
     }
     QAccessible::State changed;
     changed.pressed = true;
-    accessibility::StateChanged(this, changed);
+    accessibility::StateChanged(q, changed);
 }
 
 void XPButton::PerformClick() {
-    lastButton_ = 1;
-    HandleClick();
+    d_->lastButton_ = 1;
+    d_->HandleClick();
 }
 
 void XPButton::AccessKeyPress(int keyAscii) {
     const bool enterOrEsc = keyAscii == 13 || keyAscii == 27;
-    if (enterOrEsc && IsCheckOrOption()) {
+    if (enterOrEsc && d_->IsCheckOrOption()) {
         return;
     }
-    if (!enterOrEsc && (status_ & kDefaultLook) == 0) {
+    if (!enterOrEsc && (d_->status_ & kDefaultLook) == 0) {
         Refresh();
     }
-    lastButton_ = 1;
-    HandleClick();
+    d_->lastButton_ = 1;
+    d_->HandleClick();
 }
 
 bool XPButton::event(QEvent* e) {
     if (e->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(e);
-        if (se->shortcutId() == shortcutId_ && !accessKeys_.isEmpty()) {
-            AccessKeyPress(accessKeys_.at(0).toUpper().unicode());
+        if (se->shortcutId() == d_->shortcutId_ && !d_->accessKeys_.isEmpty()) {
+            AccessKeyPress(d_->accessKeys_.at(0).toUpper().unicode());
             return true;
         }
     }
@@ -376,116 +349,40 @@ bool XPButton::event(QEvent* e) {
 
 void XPButton::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
-    if (type_ == ButtonType::Option && !value_ && !OptionToggle(Toggle::Query)) {
-        lastButton_ = 1;
-        HandleClick();
+    if (d_->type_ == ButtonType::Option && !d_->value_ && !d_->AnyInGroupSelected()) {
+        d_->lastButton_ = 1;
+        d_->HandleClick();
     }
-    if (&Ambient() == &DefaultAmbient::Instance()) {
-        AmbientChanged(QStringLiteral("DisplayAsDefault"));
-    }
+    d_->ShowDefaultLookIfFocused();
 }
 
 void XPButton::focusOutEvent(QFocusEvent* e) {
     QWidget::focusOutEvent(e);
-    if (&Ambient() == &DefaultAmbient::Instance()) {
-        AmbientChanged(QStringLiteral("DisplayAsDefault"));
+    d_->ShowDefaultLookIfFocused();
+}
+
+// The built-in ambient gives the default look to the focused button; a host ambient decides
+// itself and tells the button.
+void XPButtonPrivate::ShowDefaultLookIfFocused() {
+    if (&q->Ambient() == &DefaultAmbient::Instance()) {
+        q->AmbientChanged(QStringLiteral("DisplayAsDefault"));
     }
 }
 
 void XPButton::AmbientChanged(const QString& name) {
     if (name == QLatin1String("DisplayAsDefault")) {
-        if (showFocusRect_ && Ambient().DisplayAsDefault(*this)) {
-            status_ |= kDefaultLook;
+        if (d_->showFocusRect_ && Ambient().DisplayAsDefault(*this)) {
+            d_->status_ |= kDefaultLook;
         } else {
-            status_ &= ~kDefaultLook;
+            d_->status_ &= ~kDefaultLook;
         }
         Refresh();
     } else if (name == QLatin1String("BackColor")) {
-        containerBack_ = TranslateColor(Ambient().BackColor(*this));
-        if (Elliptic() || style_ == FaceStyle::HoverEdge) {
+        d_->containerBack_ = TranslateColor(Ambient().BackColor(*this));
+        if (d_->Elliptic() || d_->style_ == FaceStyle::HoverEdge) {
             Refresh();
         }
     }
-}
-
-// --- option groups --------------------------------------------------------------------------
-
-bool XPButton::OptionToggle(Toggle action) {
-    QWidget* host =
-        action == Toggle::Leave || groupHost_ != nullptr ? groupHost_.data() : Container();
-    if (host == nullptr) {
-        host = Container();
-    }
-    if (host == nullptr) {
-        return false;
-    }
-    const int n = static_cast<int>(modQmTimer::GetProp(host, "qm_OptCount"));
-    // The members as the window properties name them; an entry that names no live button (or
-    // is missing) is skipped rather than trusted.
-    std::vector<XPButton*> members;
-    members.reserve(static_cast<std::size_t>(std::max(n, 0)));
-    for (int k = 1; k <= n; ++k) {
-        members.push_back(FromAddress(modQmTimer::GetProp(host, ObjKey(k))));
-    }
-    bool found = false;
-    if ((action == Toggle::Join || n > 0) && value_) {
-        for (XPButton* other : members) {
-            // Re-checked per call: a handler of the previous change may have destroyed it.
-            if (other != nullptr && other != this &&
-                FromAddress(reinterpret_cast<quintptr>(other))) {
-                other->setValue(false);
-            }
-        }
-    }
-    switch (action) {
-        case Toggle::Leave: {
-            // Renumber from a complete new list in one pass, so the count and the entries always
-            // agree, whatever the old entries held.
-            std::vector<XPButton*> kept;
-            for (XPButton* m : members) {
-                if (m != nullptr && m != this) {
-                    kept.push_back(m);
-                }
-            }
-            for (std::size_t i = 0; i < kept.size(); ++i) {
-                modQmTimer::SetProp(host, ObjKey(static_cast<int>(i) + 1),
-                                    reinterpret_cast<quintptr>(kept[i]));
-            }
-            for (int k = static_cast<int>(kept.size()) + 1; k <= n; ++k) {
-                modQmTimer::RemoveProp(host, ObjKey(k));
-            }
-            if (kept.empty()) {
-                modQmTimer::RemoveProp(host, "qm_OptCount");
-            } else {
-                modQmTimer::SetProp(host, "qm_OptCount", kept.size());
-            }
-            groupHost_ = nullptr;
-            break;
-        }
-        case Toggle::Query:
-            for (XPButton* m : members) {
-                if (m != nullptr && m->value_) {
-                    found = true;
-                    break;
-                }
-            }
-            break;
-        case Toggle::Join: {
-            bool already = false;
-            for (XPButton* m : members) {
-                already = already || m == this;
-            }
-            if (!already) {
-                modQmTimer::SetProp(host, ObjKey(n + 1), reinterpret_cast<quintptr>(this));
-                modQmTimer::SetProp(host, "qm_OptCount", static_cast<quintptr>(n + 1));
-            }
-            groupHost_ = host;
-            break;
-        }
-        case Toggle::Select:
-            break;
-    }
-    return found;
 }
 
 }  // namespace qm

@@ -1,10 +1,9 @@
-// The property setters: range checks, their side effects and design-time messages.
-#include <QCursor>
+// The setters of style, mode, caption, picture, font and state: range checks, their side effects
+// and design-time messages.
 #include <QKeySequence>
-#include <QPixmap>
 
-#include "widgets/xpbutton.h"
 #include "widgets/xpbutton_accessible.h"
+#include "widgets/xpbutton_p.h"
 
 namespace qm {
 
@@ -18,60 +17,18 @@ const QString kMsgCaptionAlign = QStringLiteral(
 const QString kMsgFocusRect = QStringLiteral(
     "The focus rectangle may appear on default buttons ONLY while in design mode, "
     "\r\nbut will not appear when the form is running.");
-const QString kMsgIconTitle = QStringLiteral("Select .ico Or .cur Files Only");
-const QString kMsgInvalidPicture = QStringLiteral("Invalid picture");
-
-// Whether value is one of the enumeration's values 0..last.
-template <typename E>
-bool InRange(int value, E last) {
-    return value >= 0 && value <= Stored(last);
-}
-
-Qt::CursorShape PointerShape(Pointer pointer) {
-    switch (pointer) {
-        case Pointer::Cross:
-            return Qt::CrossCursor;
-        case Pointer::IBeam:
-            return Qt::IBeamCursor;
-        case Pointer::Size:
-        case Pointer::SizeAll:
-            return Qt::SizeAllCursor;
-        case Pointer::SizeNESW:
-            return Qt::SizeBDiagCursor;
-        case Pointer::SizeNS:
-            return Qt::SizeVerCursor;
-        case Pointer::SizeNWSE:
-            return Qt::SizeFDiagCursor;
-        case Pointer::SizeWE:
-            return Qt::SizeHorCursor;
-        case Pointer::UpArrow:
-            return Qt::UpArrowCursor;
-        case Pointer::Hourglass:
-            return Qt::WaitCursor;
-        case Pointer::NoDrop:
-            return Qt::ForbiddenCursor;
-        case Pointer::ArrowHourglass:
-            return Qt::BusyCursor;
-        case Pointer::ArrowQuestion:
-            return Qt::WhatsThisCursor;
-        case Pointer::Icon:  // the Win32 "icon" pointer has no counterpart
-        default:
-            return Qt::ArrowCursor;
-    }
-}
 
 }  // namespace
 
 void XPButton::setButtonStyle(int style) {
-    if (!InRange(style, FaceStyle::Bevelled)) {
+    if (!AssignInRange(style, FaceStyle::Bevelled, d_->style_)) {
         return;
     }
-    style_ = static_cast<FaceStyle>(style);
-    ApplyShape();
-    LayoutCaption();
-    RefreshDerivedColors();
+    d_->ApplyShape();
+    d_->LayoutCaption();
+    d_->RefreshDerivedColors();
     Refresh();
-    Notify("BackStyle");
+    d_->Notify("BackStyle");
 }
 
 void XPButton::setMode(int mode) {
@@ -79,42 +36,42 @@ void XPButton::setMode(int mode) {
         return;
     }
     const auto type = static_cast<ButtonType>(mode);
-    if (type_ == ButtonType::Option && type != ButtonType::Option) {
-        OptionToggle(Toggle::Leave);
+    if (d_->type_ == ButtonType::Option && type != ButtonType::Option) {
+        d_->LeaveGroup();
     }
-    if (type_ < ButtonType::Option && type == ButtonType::Option) {
-        OptionToggle(Toggle::Join);
+    if (d_->type_ < ButtonType::Option && type == ButtonType::Option) {
+        d_->JoinGroup();
     }
-    if (type == ButtonType::Command && IsCheckOrOption()) {
+    if (type == ButtonType::Command && d_->IsCheckOrOption()) {
         setValue(false);
     }
-    type_ = type;
+    d_->type_ = type;
     Refresh();
-    Notify("Mode");
+    d_->Notify("Mode");
 }
 
 void XPButton::setValue(bool value) {
-    if (value && type_ == ButtonType::Command) {
-        if (DesignMode()) {
+    if (value && d_->type_ == ButtonType::Command) {
+        if (d_->DesignMode()) {
             ShowInfoMessage(this, kMsgValueOnCommand);
         }
         return;
     }
-    const bool changed = value != value_;
-    value_ = value;
+    const bool changed = value != d_->value_;
+    d_->value_ = value;
     if (changed) {
         QAccessible::State checked;
         checked.checked = true;
         accessibility::StateChanged(this, checked);
     }
-    if (value && type_ == ButtonType::Option) {
-        OptionToggle(Toggle::Select);
+    if (value && d_->type_ == ButtonType::Option) {
+        d_->SelectInGroup();
     }
     Refresh();
-    Notify("Value");
+    d_->Notify("Value");
 }
 
-void XPButton::SetAccessKeyFromCaption(const QString& caption) {
+void XPButtonPrivate::SetAccessKeyFromCaption(const QString& caption) {
     // Pairs "&&" are literal ampersands; of the single markers, the last one wins. Scanning from
     // the left pairs the ampersands the same way the text drawing does.
     QChar key;
@@ -132,31 +89,31 @@ void XPButton::SetAccessKeyFromCaption(const QString& caption) {
         }
     }
     if (!key.isNull()) {
-        setAccessKeys(QString(key));
+        q->setAccessKeys(QString(key));
     }
 }
 
 void XPButton::setAccessKeys(const QString& keys) {
-    accessKeys_ = keys;
-    if (shortcutId_ != 0) {
-        releaseShortcut(shortcutId_);
-        shortcutId_ = 0;
+    d_->accessKeys_ = keys;
+    if (d_->shortcutId_ != 0) {
+        releaseShortcut(d_->shortcutId_);
+        d_->shortcutId_ = 0;
     }
     if (!keys.isEmpty()) {
-        shortcutId_ = grabShortcut(QKeySequence::mnemonic(QStringLiteral("&") + keys.left(1)));
+        d_->shortcutId_ = grabShortcut(QKeySequence::mnemonic(QStringLiteral("&") + keys.left(1)));
     }
 }
 
 void XPButton::setCaption(const QString& caption) {
-    SetAccessKeyFromCaption(caption);
-    const bool changed = caption != caption_;
-    caption_ = caption;
-    LayoutCaption();
+    d_->SetAccessKeyFromCaption(caption);
+    const bool changed = caption != d_->caption_;
+    d_->caption_ = caption;
+    d_->LayoutCaption();
     Refresh();
     if (changed) {
         accessibility::NameChanged(this);
     }
-    Notify("Caption");
+    d_->Notify("Caption");
 }
 
 void XPButton::setCaptionAlign(int align) {
@@ -164,67 +121,59 @@ void XPButton::setCaptionAlign(int align) {
         return;
     }
     const bool accepted = align == Stored(CaptionAlignment::Centre) ||
-                          picturePlace_ <= PicturePlace::AfterCaption ||
-                          pictureWidth_ + pictureHeight_ < 1;
+                          d_->picturePlace_ <= PicturePlace::AfterCaption ||
+                          d_->pictureWidth_ + d_->pictureHeight_ < 1;
     if (!accepted) {
-        if (DesignMode()) {
+        if (d_->DesignMode()) {
             ShowInfoMessage(this, kMsgCaptionAlign);
         }
         return;
     }
-    captionAlign_ = static_cast<CaptionAlignment>(align);
-    LayoutCaption();
-    Refresh();
-    Notify("CapAlign");
+    d_->captionAlign_ = static_cast<CaptionAlignment>(align);
+    d_->Relayout("CapAlign");
 }
 
 void XPButton::setCaptionStyle(int style) {
-    if (!InRange(style, CaptionEffect::Embossed)) {
+    if (!AssignInRange(style, CaptionEffect::Embossed, d_->captionEffect_)) {
         return;
     }
-    captionEffect_ = static_cast<CaptionEffect>(style);
-    Notify("CapStyle");
-    if (!caption_.isEmpty()) {
-        LayoutCaption();
+    d_->Notify("CapStyle");
+    if (!d_->caption_.isEmpty()) {
+        d_->LayoutCaption();
         Refresh();
     }
 }
 
 void XPButton::setButtonShape(int shape) {
-    if (!InRange(shape, Shape::EllipseBlackRing)) {
+    if (!AssignInRange(shape, Shape::EllipseBlackRing, d_->shape_)) {
         return;
     }
-    shape_ = static_cast<Shape>(shape);
-    if (shape_ == Shape::SlantedBoth) {
-        captionAlign_ = CaptionAlignment::Centre;
+    if (d_->shape_ == Shape::SlantedBoth) {
+        d_->captionAlign_ = CaptionAlignment::Centre;
     }
-    suspended_ = false;
-    ResizeHandling();
-    Notify("Shape");
+    d_->suspended_ = false;
+    d_->ResizeHandling();
+    d_->Notify("Shape");
 }
 
 void XPButton::setPicture(const XPPicture& picture) {
-    picture_ = picture;
-    if (pictureSize_ == 0) {
-        pictureSize_ = Stored(PicturePixels::Small);
+    d_->picture_ = picture;
+    if (d_->pictureSize_ == 0) {
+        d_->pictureSize_ = Stored(PicturePixels::Small);
     }
-    RefreshPicture();
-    LayoutCaption();
-    Refresh();
-    Notify("Image");
+    d_->RefreshPicture();
+    d_->Relayout("Image");
 }
 
 void XPButton::setPictureAlign(int align) {
-    if (!InRange(align, PicturePlace::BottomCentre)) {
+    if (!AssignInRange(align, PicturePlace::BottomCentre, d_->picturePlace_)) {
         return;
     }
-    picturePlace_ = static_cast<PicturePlace>(align);
-    if (picturePlace_ == PicturePlace::TopCentre || picturePlace_ == PicturePlace::BottomCentre) {
+    if (d_->picturePlace_ == PicturePlace::TopCentre ||
+        d_->picturePlace_ == PicturePlace::BottomCentre) {
         setCaptionAlign(Stored(CaptionAlignment::Centre));
     }
-    LayoutCaption();
-    Refresh();
-    Notify("ImgAlign");
+    d_->Relayout("ImgAlign");
 }
 
 void XPButton::setEnabled(bool enabled) {
@@ -234,97 +183,53 @@ void XPButton::setEnabled(bool enabled) {
     QWidget::setEnabled(enabled);  // changeEvent runs EnabledChanged
 }
 
-void XPButton::EnabledChanged() {
+void XPButtonPrivate::EnabledChanged() {
     if (style_ == FaceStyle::Etched && type_ == ButtonType::Command) {
         // The etched style cuts its corners only while enabled.
         suspended_ = true;
         ApplyShape();
         LayoutCaption();
-        DelayDrawing(false);
+        q->DelayDrawing(false);
     } else {
-        Refresh();
+        q->Refresh();
     }
     Notify("Enabled");
 }
 
 void XPButton::setShowFocusRect(bool show) {
-    showFocusRect_ = show;
-    if (status_ & kDefaultLook) {
-        if (DesignMode()) {
+    d_->showFocusRect_ = show;
+    if (d_->status_ & kDefaultLook) {
+        if (d_->DesignMode()) {
             ShowInfoMessage(this, kMsgFocusRect);
         } else {
-            status_ &= ~kDefaultLook;
+            d_->status_ &= ~kDefaultLook;
             Refresh();
         }
     } else {
         Refresh();
     }
-    Notify("Focus");
+    d_->Notify("Focus");
 }
 
 void XPButton::setPictureSize(int size) {
     if (size < 0 || size > 4) {
         return;
     }
-    pictureSize_ = (size + 2) * 8;
-    LayoutCaption();
-    Refresh();
-    Notify("ImgSize");
-}
-
-void XPButton::setMousePointer(int pointer) {
-    if (!InRange(pointer, Pointer::SizeAll) && pointer != Stored(Pointer::Custom)) {
-        return;
-    }
-    pointer_ = static_cast<Pointer>(pointer);
-    ApplyCursor();
-    Notify("mPointer");
-}
-
-void XPButton::ApplyCursor() {
-    if (pointer_ == Pointer::Default) {
-        unsetCursor();
-    } else if (pointer_ == Pointer::Custom) {
-        if (mouseIcon_.IsValid()) {
-            const QPoint hot = mouseIcon_.HotSpot();
-            setCursor(QCursor(QPixmap::fromImage(mouseIcon_.Image()), hot.x(), hot.y()));
-        } else {
-            unsetCursor();
-        }
-    } else {
-        setCursor(PointerShape(pointer_));
-    }
-}
-
-void XPButton::setMouseIcon(const XPPicture& icon) {
-    if (!icon.IsEmpty() && !icon.IsValid()) {
-        if (DesignMode()) {
-            ShowInfoMessage(this, kMsgInvalidPicture, kMsgIconTitle);
-        }
-        return;
-    }
-    mouseIcon_ = icon;
-    if (!icon.IsEmpty()) {
-        setMousePointer(Stored(Pointer::Custom));
-        Notify("mIcon");
-    } else {
-        ApplyCursor();
-    }
+    d_->pictureSize_ = (size + 2) * 8;
+    d_->Relayout("ImgSize");
 }
 
 void XPButton::setFont(const QFont& f) {
     if (f == font() && f.resolveMask() == font().resolveMask()) {
-        FontChanged();  // the same font still refreshes, as any Font assignment does
+        d_->FontChanged();  // the same font still refreshes, as any Font assignment does
         return;
     }
     QWidget::setFont(f);  // changeEvent runs FontChanged
 }
 
-void XPButton::FontChanged() {
+void XPButtonPrivate::FontChanged() {
     RefreshFont();
-    LayoutCaption();
-    Refresh();
-    Notify("Font");
+    Relayout("Font");
 }
 
 int XPButton::FontStyle() const {
@@ -337,126 +242,13 @@ void XPButton::setFontStyle(int style) {
     f.setBold((style & 2) != 0);
     f.setItalic((style & 4) != 0);
     f.setUnderline((style & 8) != 0);
-    inFontChange_ = true;
+    d_->inFontChange_ = true;
     QWidget::setFont(f);
-    inFontChange_ = false;
-    RefreshFont();
-    LayoutCaption();
-    Notify("Font");
+    d_->inFontChange_ = false;
+    d_->RefreshFont();
+    d_->LayoutCaption();
+    d_->Notify("Font");
     Refresh();
-}
-
-void XPButton::setForeColor(OleColor color) {
-    if (color == foreColor_) {
-        return;
-    }
-    foreColor_ = color;
-    if (HoverForeFollows()) {
-        hoverForeColor_ = foreColor_;
-    }
-    suspended_ = false;
-    RedrawButton();
-    Notify("cFore");
-}
-
-void XPButton::setBackColor(OleColor color) {
-    backColor_ = TranslateColor(color);
-    if (HoverBackFollows()) {
-        hoverBackColor_ = gradient_ != Gradient::None ? gradientColor_ : backColor_;
-    }
-    RefreshDerivedColors();
-    Refresh();
-    Notify("cBack");
-}
-
-void XPButton::setGradientColor(OleColor color) {
-    if (HoverBackFollows() && gradient_ > Gradient::None) {
-        hoverBackColor_ = color;
-    }
-    gradientColor_ = color;
-    RefreshDerivedColors();
-    if (gradient_ != Gradient::None) {
-        Refresh();
-    }
-    Notify("cGradient");
-}
-
-void XPButton::setGradientMode(int mode) {
-    if (!InRange(mode, Gradient::VerticalReversed)) {
-        return;
-    }
-    gradient_ = static_cast<Gradient>(mode);
-    if (HoverBackFollows()) {
-        hoverBackColor_ = gradient_ == Gradient::None ? backColor_ : gradientColor_;
-        RefreshDerivedColors();
-    }
-    Refresh();
-    Notify("Gradient");
-}
-
-void XPButton::setResetDefaultColors(bool reset) {
-    if (!reset || !DesignMode()) {
-        return;
-    }
-    suspended_ = true;
-    backColor_ = kButtonFace;
-    setForeColor(kButtonText);
-    setGradientColor(kButtonFace);
-    setGradientMode(Stored(Gradient::None));
-    setHoverColorLocks(Stored(HoverLock::None));
-    RefreshDerivedColors();
-    DelayDrawing(false);
-    Notify("cGradient");
-    Notify("cBack");
-}
-
-void XPButton::setHoverColorLocks(int locks) {
-    hoverLocks_ = static_cast<HoverLock>(locks);  // any value is stored
-    if (HoverBackFollows()) {
-        hoverBackColor_ = gradient_ != Gradient::None ? gradientColor_ : backColor_;
-        Notify("cBHover");
-    }
-    if (HoverForeFollows()) {
-        hoverForeColor_ = foreColor_;
-        Notify("cFHover");
-    }
-    RefreshDerivedColors();
-    Refresh();
-    Notify("LockHover");
-}
-
-void XPButton::setHoverForeColor(OleColor color) {
-    if (color == hoverForeColor_) {
-        return;
-    }
-    hoverForeColor_ = color;
-    Notify("cFHover");
-    if (color != foreColor_) {
-        if (hoverLocks_ == HoverLock::None) {
-            hoverLocks_ = HoverLock::ForeColour;
-        } else if (hoverLocks_ == HoverLock::BackColour) {
-            hoverLocks_ = HoverLock::Both;
-        }
-        Notify("cFHover");
-    }
-    Refresh();
-}
-
-void XPButton::setHoverBackColor(OleColor color) {
-    if (color == hoverBackColor_) {
-        return;
-    }
-    hoverBackColor_ = color;
-    if (color != backColor_) {
-        if (hoverLocks_ == HoverLock::None) {
-            hoverLocks_ = HoverLock::BackColour;
-        } else if (hoverLocks_ == HoverLock::ForeColour) {
-            hoverLocks_ = HoverLock::Both;
-        }
-    }
-    RefreshDerivedColors();
-    Refresh();
-    Notify("cBHover");
 }
 
 }  // namespace qm

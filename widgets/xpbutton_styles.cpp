@@ -1,9 +1,10 @@
-// The eight face styles: fill, the three outline rings, corner pixels and the focus cue.
+// The eight face styles, one routine per FaceStyle: the outline table of each state, corner
+// pixels and the cue colours. The parts they share are in xpbutton_faceparts.cpp.
 #include <QPainter>
 #include <QPolygon>
 
 #include "widgets/raster.h"
-#include "widgets/xpbutton.h"
+#include "widgets/xpbutton_p.h"
 
 namespace qm {
 
@@ -13,25 +14,21 @@ namespace {
 
 constexpr std::int64_t kNone = kNoColor;
 
-XPButton::LineTable EmptyTable() {
-    XPButton::LineTable t{};
+XPButtonPrivate::LineTable EmptyTable() {
+    XPButtonPrivate::LineTable t{};
     t.fill(kNone);
     return t;
 }
 
-// A colour of the line table (never kNone where it is used).
-QRgb LineRgb(std::int64_t entry) {
-    return ToQRgb(static_cast<OleColor>(entry));
-}
-
-void SetEntries(XPButton::LineTable& t, std::initializer_list<int> entries, std::int64_t color) {
+void SetEntries(XPButtonPrivate::LineTable& t, std::initializer_list<int> entries,
+                std::int64_t color) {
     for (int e : entries) {
         t[static_cast<std::size_t>(e)] = color;
     }
 }
 
 // A bevel: the left and top sides light and the right and bottom ones dark, swapped when down.
-void SetBevel(XPButton::LineTable& t, std::initializer_list<int> leftTop,
+void SetBevel(XPButtonPrivate::LineTable& t, std::initializer_list<int> leftTop,
               std::initializer_list<int> rightBottom, bool down, OleColor light, OleColor dark) {
     SetEntries(t, leftTop, down ? dark : light);
     SetEntries(t, rightBottom, down ? light : dark);
@@ -39,177 +36,20 @@ void SetBevel(XPButton::LineTable& t, std::initializer_list<int> leftTop,
 
 }  // namespace
 
-int XPButton::FillFace(Canvas& c, OleColor top, std::int64_t bottom, OleColor hover) {
-    const int w = width();
-    const int h = height();
-    const bool hot = (status_ & kHot) != 0;
-    const bool pressed = (status_ & kPressed) != 0;
-    const int state = PressedAndHot() ? 2 : ((status_ & kDefaultLook) ? 1 : 0);
-    OleColor fill = top;
-    // A pressed (or checked) button keeps its own face under the cursor.
-    if (hoverActive_ &&
-        !((PressedAndHot() || IsCheckOrOption()) && (value_ || type_ == ButtonType::Command))) {
-        fill = hover;
+// The styles that differ only in their rings: the plain or checked face, the rings the table
+// gives for the down or up look, then the cue and the caption.
+void XPButtonPrivate::DrawRingedFace(Canvas& c, bool ringsDown, void (*rings)(LineTable&, bool)) {
+    const OleColor F = CheckedOrFaceColor();
+    FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
+    if (!Elliptic()) {
+        LineTable t = EmptyTable();
+        rings(t, ringsDown);
+        DrawOutline(c, t, false);
     }
-    if (Elliptic()) {
-        c.ClearClip();
-        const bool ring = hot || pressed || style_ != FaceStyle::HoverEdge;
-        if (ring && shape_ == Shape::EllipseBlackRing) {
-            c.FillRect(0, 0, w, h, ToQRgb(kBlack));
-        } else if (ring && (shape_ == Shape::Ellipse || !pressed)) {
-            GradientFill(c, ShadeColor(containerBack_, 172), ShadeColor(containerBack_, -32),
-                         PressedAndHot() ? Gradient::VerticalReversed : Gradient::Vertical);
-        } else {
-            // No ring this time: the edge takes the face colour instead of whatever the buffer
-            // held from the last paint.
-            c.FillRect(0, 0, w, h, ToQRgb(fill));
-        }
-        c.SetClip(faceClip_);
-    }
-    if (value_ || gradient_ == Gradient::None) {
-        if (style_ == FaceStyle::Rounded && (isEnabled() || IsCheckOrOption())) {
-            // Darkens by about 25 from top to bottom; columns 0 and w - 1 belong to the outline.
-            for (int i = 1; i <= h - 1; ++i) {
-                const int delta = RoundHalfEven(-(25.0 / h) * i);
-                c.FillRect(1, i, w - 1, i + 1, ToQRgb(ShadeColor(fill, delta, true)));
-            }
-        } else {
-            c.FillRect(0, 0, w, h, ToQRgb(fill));
-        }
-    } else if (!hot || PressedAndHot() || gradientColor_ == hoverBackColor_) {
-        GradientFill(c, top, bottom == kNone ? top : static_cast<OleColor>(bottom), gradient_);
-    } else {
-        c.FillRect(0, 0, w, h, ToQRgb(hover));
-    }
-    return state;
+    FinishFace(c, F, SlantedFocusColor(CheckedOrHeld()));
 }
 
-void XPButton::DrawOutline(Canvas& c, const LineTable& t, bool dottedOuter) {
-    const int w = width();
-    const int h = height();
-    const int ls = LeftSlanted();
-    const int rs = RightSlanted();
-    const int I = leftInset_;
-    const int R = faceRight_;
-    QPoint p[15];
-    p[0] = {I + 2 - 4 * ls, h - 3};
-    p[1] = {2 * ls + 2, 2};
-    p[2] = {R + 3 * rs - 3, 2};
-    p[3] = {w - 3 - 3 * rs, h - 3};
-    p[4] = {I - 4 * ls + 1, h - 3};
-    const int mx[5] = {ls - 1, -ls - 1, 1 - rs, rs + 1, -1};
-    const int my[5] = {1, -1, -1, 1, 1};
-    for (int k = 0; k < 5; ++k) {
-        p[5 + k] = p[k] + QPoint(mx[k], my[k]);
-    }
-    p[10] = {I - ls, h - 1 + ls};
-    p[11] = {0, 0};
-    p[12] = {R + rs - 1, 0};
-    p[13] = {w - 1, h - 1 + rs};
-    p[14] = {I - 2 * ls - 1, h - 1};
-
-    std::int64_t lastColor = kNone;
-    raster::Pen lastPen = raster::Pen::Solid;
-    for (int ring = 0; ring < 3; ++ring) {
-        const raster::Pen pen = ring == 2 && dottedOuter ? raster::Pen::Dot : raster::Pen::Solid;
-        for (int side = 0; side < 4; ++side) {
-            const std::int64_t color = t[static_cast<std::size_t>(ring * 4 + side + 1)];
-            if (color == kNone) {
-                continue;
-            }
-            c.Line(p[ring * 5 + side], p[ring * 5 + side + 1], LineRgb(color), pen);
-            lastColor = color;
-            lastPen = pen;
-        }
-    }
-    // The bottom outer line once more, with the pen the last side used; when no side was drawn
-    // there is no pen of the outline's own to use, and the edge stays invisible as wanted.
-    if (lastColor != kNone) {
-        c.Line(p[14], {w - 1, h - 1}, LineRgb(lastColor), lastPen);
-    }
-}
-
-void XPButton::FocusCue(Canvas& c, OleColor color, bool solid, bool aroundCaption) {
-    if ((status_ & kDefaultLook) == 0) {
-        return;
-    }
-    const int w = width();
-    const int h = height();
-    const QRgb rgb = ToQRgb(color);
-    auto polyline = [&](const QPoint* pts, int n) {
-        for (int i = 0; i + 1 < n; ++i) {
-            c.Line(pts[i], pts[i + 1], rgb);
-        }
-    };
-    if (Slanted()) {
-        // Two pixels inside the inner ring, following its slanted sides.
-        const int ls = LeftSlanted();
-        const int rs = RightSlanted();
-        const QPoint p0(leftInset_ + 2 - 4 * ls, h - 3);
-        const QPoint p1(2 * ls + 2, 2);
-        const QPoint p2(faceRight_ + 3 * rs - 3, 2);
-        const QPoint p3(w - 3 - 3 * rs, h - 3);
-        const int span = std::max(h - 5, 1);
-        auto along = [span](QPoint top, QPoint bottom, int y) {
-            return top.x() + (bottom.x() - top.x()) * (y - 2) / span;
-        };
-        const int t = 4;
-        const int b = h - 5;
-        const QPoint pts[5] = {{along(p1, p0, t) + 2, t},
-                               {along(p2, p3, t) - 2, t},
-                               {along(p2, p3, b) - 2, b},
-                               {along(p1, p0, b) + 2, b},
-                               {along(p1, p0, t) + 2, t}};
-        polyline(pts, 5);
-        return;
-    }
-    if (Elliptic()) {
-        const int k = shape_ == Shape::EllipseBlackRing ? 2 : 3;
-        QPainter p(&buffer_);
-        p.setPen(QColor(rgb));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QRect(k, k, w - 2 * k - 1, h - 2 * k - 1));
-        return;
-    }
-    int l = 0;
-    int t = 0;
-    int r = 0;
-    int b = 0;
-    // Round the caption, or round the picture where a button shows only a picture; a button
-    // with neither takes the cue round its face.
-    const QRect box = caption_.isEmpty() ? pictureRect_ : captionRect_;
-    if (aroundCaption && (!caption_.isEmpty() || !box.isEmpty())) {
-        const int shift = value_ || PressedAndHot() ? 1 : 0;
-        l = box.left() - 3 + shift;
-        t = box.top() - 3 + shift;
-        r = box.left() + box.width() + 3 + shift;
-        b = box.top() + box.height() + 3 + shift;
-    } else {
-        l = faceL_ + 4;
-        t = 4;
-        r = faceRight_ - 4;
-        b = h - 4;
-    }
-    if (solid) {
-        const QPoint pts[5] = {{l, t}, {r, t}, {r, b}, {l, b}, {l, t}};
-        polyline(pts, 5);
-    } else {
-        c.FocusRect(l, t, r, b);
-    }
-}
-
-OleColor XPButton::SlantedFocusColor(bool down) const {
-    return Slanted() && !down ? ShadeColor(faceColor_, -48) : kBlack;
-}
-
-void XPButton::FinishFace(Canvas& c, OleColor face, OleColor focus) {
-    FocusCue(c, focus, value_, false);
-    DrawCaption(face, DisabledTextColor(), value_, true);
-}
-
-// --- the style routines ---------------------------------------------------------------------
-
-void XPButton::Style0(Canvas& c) {
+void XPButtonPrivate::DrawRaised(Canvas& c) {
     const OleColor F = CheckedOrFaceColor();
     int state = FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     if (CheckedOrHeld()) {
@@ -217,7 +57,7 @@ void XPButton::Style0(Canvas& c) {
     }
     if (!Elliptic()) {
         const std::int64_t L = Rgb(233, 233, 233);
-        const std::int64_t outerLT = (status_ & kDefaultLook) ? kBlack : kWhite;
+        const std::int64_t outerLT = (status_ & XPButton::kDefaultLook) ? kBlack : kWhite;
         // Entry pairs (left and top, right and bottom of each ring) by state: normal, default,
         // pressed, checked or held.
         const std::int64_t table[6][4] = {
@@ -237,21 +77,15 @@ void XPButton::Style0(Canvas& c) {
     FinishFace(c, F, SlantedFocusColor(false));
 }
 
-void XPButton::Style1(Canvas& c) {
-    const OleColor F = CheckedOrFaceColor();
-    FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
-    const bool down = CheckedOrHeld();
-    if (!Elliptic()) {
-        LineTable t = EmptyTable();
+void XPButtonPrivate::DrawFramed(Canvas& c) {
+    DrawRingedFace(c, CheckedOrHeld(), [](LineTable& t, bool down) {
         SetBevel(t, {1, 2, 5, 6}, {3, 4, 7, 8}, down, kWhite, kGrey);
         SetEntries(t, {9, 10, 11, 12}, kBlack);
-        DrawOutline(c, t, false);
-    }
-    FinishFace(c, F, SlantedFocusColor(down));
+    });
 }
 
-void XPButton::Style2(Canvas& c) {
-    const bool enabled = isEnabled();
+void XPButtonPrivate::DrawRounded(Canvas& c) {
+    const bool enabled = q->isEnabled();
     OleColor F = faceColor_;
     if (type_ == ButtonType::Command) {
         if (!enabled) {
@@ -269,9 +103,9 @@ void XPButton::Style2(Canvas& c) {
         LineTable t = EmptyTable();
         if (enabled) {
             if (CheckedOrHeld()) {
-                state = (status_ & kDefaultLook) ? 1 : 2;
+                state = (status_ & XPButton::kDefaultLook) ? 1 : 2;
             }
-            if ((status_ & kHot) && !(status_ & kPressed)) {
+            if ((status_ & XPButton::kHot) && !(status_ & XPButton::kPressed)) {
                 state = 3;
             } else if (state == 1 && !showFocusRect_) {
                 state = 0;
@@ -296,9 +130,9 @@ void XPButton::Style2(Canvas& c) {
             SetEntries(t, {9, 10, 11, 12}, ShadeColor(F, -84, true));
         }
         DrawOutline(c, t, false);
-        const QRgb border = LineRgb(t[9]);
-        const int w = width();
-        const int h = height();
+        const QRgb border = ToQRgb(static_cast<OleColor>(t[9]));
+        const int w = q->width();
+        const int h = q->height();
         // Rounds the cut corners off.
         if (LeftSlanted() == 0) {
             c.SetPixel(1, 1, border);
@@ -314,16 +148,9 @@ void XPButton::Style2(Canvas& c) {
     DrawCaption(F, ShadeColor(F, -104, true), value_, true);
 }
 
-void XPButton::Style3(Canvas& c) {
-    const bool enabled = isEnabled();
-    OleColor F = faceColor_;
-    if (type_ == ButtonType::Command) {
-        if (PressedAndHot()) {
-            F = pressedColor_;
-        }
-    } else if (value_) {
-        F = checkedColor_;
-    }
+void XPButtonPrivate::DrawEtched(Canvas& c) {
+    const bool enabled = q->isEnabled();
+    OleColor F = PressedOrCheckedColor();
     int state = FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     if (IsCheckOrOption()) {
         state = value_ || held_ ? 2 : 3;
@@ -348,19 +175,13 @@ void XPButton::Style3(Canvas& c) {
     DrawCaption(F, !enabled && IsCheckOrOption() ? ShadeColor(kGrey, -16) : kGrey, false, true);
 }
 
-void XPButton::Style4(Canvas& c) {
-    const OleColor F = CheckedOrFaceColor();
-    FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
-    const bool down = CheckedOrHeld();
-    if (!Elliptic()) {
-        LineTable t = EmptyTable();
+void XPButtonPrivate::DrawThin(Canvas& c) {
+    DrawRingedFace(c, CheckedOrHeld(), [](LineTable& t, bool down) {
         SetBevel(t, {9, 10}, {11, 12}, down, kWhite, kGrey);
-        DrawOutline(c, t, false);
-    }
-    FinishFace(c, F, SlantedFocusColor(down));
+    });
 }
 
-void XPButton::Style5(Canvas& c) {
+void XPButtonPrivate::DrawHoverEdge(Canvas& c) {
     const OleColor F = CheckedOrFaceColor();
     FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
     const bool design = DesignMode();
@@ -371,7 +192,7 @@ void XPButton::Style5(Canvas& c) {
     if (!Elliptic()) {
         LineTable t = EmptyTable();
         bool dotted = false;
-        if ((status_ & kHot) || value_) {
+        if ((status_ & XPButton::kHot) || value_) {
             SetBevel(t, {9, 10}, {11, 12}, CheckedOrHeld(), kWhite, kGrey);
         } else if (design) {
             SetEntries(t, {9, 10, 11, 12}, designEdge);
@@ -383,34 +204,20 @@ void XPButton::Style5(Canvas& c) {
         QPainter p(&buffer_);
         p.setPen(QColor(ToQRgb(designEdge)));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QRect(0, 0, width() - 1, height() - 1));
+        p.drawEllipse(QRect(0, 0, q->width() - 1, q->height() - 1));
     }
     FinishFace(c, F,
                shape_ > Shape::Rectangle && !value_ ? ShadeColor(containerBack_, -32) : kBlack);
 }
 
-void XPButton::Style6(Canvas& c) {
-    const OleColor F = CheckedOrFaceColor();
-    FillFace(c, F, TranslateColor(gradientColor_), hoverFaceColor_);
-    const bool down = CheckedOrHeld() || PressedAndHot();
-    if (!Elliptic()) {
-        const OleColor light = ShadeColor(Rgb(223, 223, 223), 8);
-        LineTable t = EmptyTable();
-        SetBevel(t, {5, 6, 9, 10}, {7, 8, 11, 12}, down, light, kGrey);
-        DrawOutline(c, t, false);
-    }
-    FinishFace(c, F, SlantedFocusColor(CheckedOrHeld()));
+void XPButtonPrivate::DrawSoft(Canvas& c) {
+    DrawRingedFace(c, CheckedOrHeld() || PressedAndHot(), [](LineTable& t, bool down) {
+        SetBevel(t, {5, 6, 9, 10}, {7, 8, 11, 12}, down, ShadeColor(Rgb(223, 223, 223), 8), kGrey);
+    });
 }
 
-void XPButton::Style7(Canvas& c) {
-    OleColor F = faceColor_;
-    if (type_ == ButtonType::Command) {
-        if (PressedAndHot()) {
-            F = pressedColor_;
-        }
-    } else if (value_) {
-        F = checkedColor_;
-    }
+void XPButtonPrivate::DrawBevelled(Canvas& c) {
+    OleColor F = PressedOrCheckedColor();
     const OleColor bottom =
         gradient_ != Gradient::None ? ShadeColor(TranslateColor(gradientColor_), 31) : F;
     int state = FillFace(c, F, bottom, hoverFaceColor_);
@@ -435,8 +242,8 @@ void XPButton::Style7(Canvas& c) {
         SetEntries(t, {7, 8}, N);
         SetEntries(t, {9, 10, 11, 12}, kBlack);
         DrawOutline(c, t, false);
-        const int w = width();
-        const int h = height();
+        const int w = q->width();
+        const int h = q->height();
         if (LeftSlanted() == 0) {
             c.SetPixel(3, 3, ToQRgb(A));
             c.SetPixel(1, h - 3, ToQRgb(F));
