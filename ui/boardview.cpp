@@ -65,8 +65,12 @@ void BoardView::press(int row, int col) {
 }
 
 void BoardView::clickCell(int row, int col) {
+    // A press that ends the level leaves the offer of the next one to the next press.
+    const bool answers = paused == True || levelOver == True;
     press(row, col);
-    emit released();
+    if (answers) {
+        emit released();
+    }
 }
 
 // ---- the keyboard ----

@@ -111,8 +111,10 @@ void FrmMainWindow::buildControls() {
     onClick(Command::WebSite, &FrmMainWindow::webSiteClicked);
     onClick(Command::Channel, &FrmMainWindow::channelClicked);
     // Tab goes down the buttons, then to the board and round to the first button again. The
-    // board comes last so that the window still opens with the first button focused.
+    // window opens with the first button focused: the focus is given, as the board, made before
+    // the buttons, would otherwise take it when the window first becomes active.
     QWidget::setTabOrder(commands_->button(Command::Channel), board_);
+    commands_->button(Command::Restart)->setFocus();
 }
 
 // ---- the window's life: load, every resize, unload ----
