@@ -72,7 +72,7 @@ class BoardView : public PictureBox {
     void press(int row, int col);
     QRect keyCursorRect() const;
     // Tells assistive technology which cell the cursor is on, when it shows.
-    void announceCursor();
+    Q_INVOKABLE void announceCursor();
 
     QCursor tileCursor_;
     bool tileCursorShown_ = false;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "announcements.h"
 #include "assets/assets.h"
 #include "boardaccessible.h"
 #include "boardview.h"
@@ -40,6 +41,7 @@ FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), appDir_(appDir) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    accessibility::markMainWindow(this);
     buildControls();
     host_ = std::make_unique<EngineHost>(
         appDir,
@@ -336,6 +338,10 @@ void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
             if (!event->isAutoRepeat()) {
                 shortcut(key);
             }
+            return;
+        case Qt::Key_T:
+            // Heard only through a screen reader: the time left and the level.
+            accessibility::tellTime(this);
             return;
         default:
             QWidget::keyPressEvent(event);
