@@ -14,6 +14,7 @@
 #include "display.h"
 #include "engine/engine.h"
 #include "enginehost.h"
+#include "firstdeal.h"
 #include "linklabel.h"
 #include "links.h"
 #include "platform.h"
@@ -142,7 +143,7 @@ void FrmMainWindow::Form_Load() {
     timeBar_->PaintPicture(Form2::Picture4, 0, 0, 450, 10);
 
     initGameState();
-    startLevel();
+    dealFirstLevel();
 }
 
 void FrmMainWindow::Form_Resize() {
