@@ -264,7 +264,9 @@ void Narrator::look() {
             news << levelText(now.level) + QStringLiteral("，") + timeLeftText(timeLeft);
         }
     } else {
-        if (now.paused != seen_.paused) {
+        const bool ended = now.over && !seen_.over;
+        // A level that ends while paused ends the pause too; the end says enough.
+        if (now.paused != seen_.paused && !ended) {
             news << (now.paused ? QStringLiteral("游戏暂停") : QStringLiteral("游戏继续"));
         }
         // The tiles gone, by kind: a reshuffle moves the rest, so places cannot tell.
@@ -297,7 +299,7 @@ void Narrator::look() {
             board->showsSelectedLook(now.pickRow, now.pickCol)) {
             news << QStringLiteral("已选中");
         }
-        if (now.over && !seen_.over) {
+        if (ended) {
             news << overText(dealtLevel_);
         }
     }

@@ -214,7 +214,7 @@ def main():
             keys = (["Down"] * max(0, target[0] - cursor[0]) + ["Up"] * max(0, cursor[0] - target[0]) +
                     ["Right"] * max(0, target[1] - cursor[1]) + ["Left"] * max(0, cursor[1] - target[1]))
             for k in keys:
-                expect(press(k, 1.0), "an arrow reads one cell", one_cell())
+                expect(press(k, 1.2), "an arrow reads one cell", one_cell())
             return target
 
         def pairs(grid):
