@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWindow>
 
+#include "announcements.h"
 #include "assets/fruitnames.h"
 #include "boardview.h"
 #include "engine/painting.h"
@@ -21,6 +22,7 @@ constexpr char kTimeBarRole[] = "timeBar";
 constexpr char kLevelCaptionRole[] = "levelCaption";
 constexpr char kLeftOutRole[] = "leftOut";      // not in the tree at all
 constexpr char kLeavesOutRole[] = "leavesOut";  // a container with left-out children
+constexpr char kMainWindowRole[] = "mainWindow";
 constexpr char kBeforeProperty[] = "quorvaneAccessibleBefore";
 constexpr char kAfterProperty[] = "quorvaneAccessibleAfter";
 
@@ -72,7 +74,9 @@ class CellAccessible : public QAccessibleInterface,
         return {board_->mapToGlobal(QPoint(cellLeft(col_), cellTop(row_))),
                 QSize(kCellSize, kCellSize)};
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    // An item, not a table cell: screen readers read a table cell's whole row whenever the row
+    // changes, fourteen cells on every Up and Down. The name says the place.
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State s;
         if (!board_) {
@@ -351,6 +355,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (hasRole(widget, kLeavesOutRole)) {
         return new LeavingOutAccessible(widget);
     }
+    if (hasRole(widget, kMainWindowRole)) {
+        return makeWindowInterface(widget);
+    }
     return nullptr;
 }
 
@@ -376,6 +383,12 @@ void installFactory() {
         return true;
     }();
     (void)installed;
+}
+
+void markMainWindow(QWidget* window) {
+    // Before anything can have asked for the window's interface: none is made here.
+    installFactory();
+    window->setProperty(kRoleProperty, QByteArray(kMainWindowRole));
 }
 
 void markTimeBar(QWidget* timeBar) {
@@ -422,9 +435,10 @@ void cellChanged(BoardView* board, int row, int col) {
     QAccessible::updateAccessibility(&event);
 }
 
+// The value is read when asked for, never sent: readers speak every change of a progress bar, and
+// the time is told in words when it runs low (announcements.h).
 void timeChanged(QWidget* timeBar) {
-    QAccessibleValueChangeEvent event(timeBar, static_cast<int>(timeLeft));
-    QAccessible::updateAccessibility(&event);
+    clockTicked(timeBar->window());
 }
 
 }  // namespace quorvane::ui::accessibility

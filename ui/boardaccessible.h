@@ -1,8 +1,8 @@
 // The window as assistive technology reads it, beyond what Qt and the buttons tell by themselves:
-//   the board      a table of its 10 x 14 playing cells; each cell reads its place, its fruit or
-//                  "空" (empty), and "已选中" while it shows the selected look; the keyboard
-//                  cursor's cell has the focus and is announced as the cursor moves
-//   the time bar   a progress bar of the time units left, 0 to 150
+//   the board      a table of its 10 x 14 playing cells, items that each read their place, their
+//                  fruit or "空" (empty), and "已选中" while they show the selected look; the
+//                  keyboard cursor's cell has the focus and is announced as the cursor moves
+//   the time bar   a progress bar of the time units left, 0 to 150, read when asked for
 //   the level      "第", the number and "关" read as one text ("第 1 关") on the number's label;
 //                  the two words beside it are left out of the tree
 #pragma once
@@ -22,6 +22,7 @@ namespace accessibility {
 void installFactory();
 
 // Gives the widgets their interfaces. Call once each, right after making them.
+void markMainWindow(QWidget* window);  // a frame with the news in it (announcements.h)
 void markTimeBar(QWidget* timeBar);
 void markLevelCaption(QLabel* number, QLabel* before, QLabel* after);
 
@@ -32,7 +33,7 @@ QString cellName(const BoardView* board, int row, int col);
 // Announcements, heard only while an assistive technology listens.
 void cursorMoved(BoardView* board, int row, int col);  // the cell takes the focus
 void cellChanged(BoardView* board, int row, int col);  // its name may read differently
-void timeChanged(QWidget* timeBar);                    // the time left changed
+void timeChanged(QWidget* timeBar);                    // a countdown tick
 
 }  // namespace accessibility
 }  // namespace quorvane::ui

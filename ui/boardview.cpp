@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "announcements.h"
 #include "assets/assets.h"
 #include "boardaccessible.h"
 #include "display.h"
@@ -65,8 +66,12 @@ void BoardView::press(int row, int col) {
 }
 
 void BoardView::clickCell(int row, int col) {
+    // A press that ends the level leaves the offer of the next one to the next press.
+    const bool answers = paused == True || levelOver == True;
     press(row, col);
-    emit released();
+    if (answers) {
+        emit released();
+    }
 }
 
 // ---- the keyboard ----
@@ -123,7 +128,6 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
             }
             keyboardInUse_ = true;
             clickCell(keyRow_, keyCol_);
-            accessibility::cellChanged(this, keyRow_, keyCol_);
             return;
         default:
             PictureBox::keyPressEvent(event);
@@ -138,7 +142,8 @@ void BoardView::focusInEvent(QFocusEvent* event) {
     }
     update(keyCursorRect());
     if (event->reason() != Qt::OtherFocusReason) {
-        announceCursor();
+        // After the board's own focus, which Qt tells once this returns: the cell is heard last.
+        QMetaObject::invokeMethod(this, &BoardView::announceCursor, Qt::QueuedConnection);
     }
 }
 
@@ -160,10 +165,12 @@ void BoardView::Cls() {
         row.fill(false);
     }
     PictureBox::Cls();
+    accessibility::boardChanged(window());
 }
 
 void BoardView::PaintPicture(Form2Picture picture, int x, int y, int w, int h) {
     PictureBox::PaintPicture(picture, x, y, w, h);
+    accessibility::boardChanged(window());
     // A tile face filling a cell: faces kKinds and up are the selected look.
     if (picture.set == Form2Picture::Set::Picture1 && w == kCellSize && h == kCellSize &&
         x % kCellSize == 0 && y % kCellSize == 0) {

@@ -39,8 +39,9 @@ class BoardView : public PictureBox {
     // was showing moves a cell that way, never off the playing field.
     void arrowKey(int key);
 
-    // What a mouse press and release on the cell do; also the press action of the cell's
-    // accessible interface.
+    // What a key or the press action of the cell's accessible interface does: a press on the
+    // cell, and, when the game was paused or the level over, the release that answers it. A press
+    // that ends the level is not also taken for the answer.
     void clickCell(int row, int col);
 
     // Whether the cell shows the selected look of its tile now.
@@ -51,7 +52,8 @@ class BoardView : public PictureBox {
     void PaintPicture(Form2Picture picture, int x, int y, int w, int h) override;
 
   signals:
-    // Any mouse button came up after a press on the board, or a key pressed a cell.
+    // Any mouse button came up after a press on the board, or a key pressed a cell while the
+    // game was paused or the level over.
     void released();
 
   protected:
@@ -70,7 +72,7 @@ class BoardView : public PictureBox {
     void press(int row, int col);
     QRect keyCursorRect() const;
     // Tells assistive technology which cell the cursor is on, when it shows.
-    void announceCursor();
+    Q_INVOKABLE void announceCursor();
 
     QCursor tileCursor_;
     bool tileCursorShown_ = false;

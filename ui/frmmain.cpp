@@ -8,12 +8,14 @@
 #include <QPointer>
 #include <QScreen>
 
+#include "announcements.h"
 #include "assets/assets.h"
 #include "boardaccessible.h"
 #include "boardview.h"
 #include "display.h"
 #include "engine/engine.h"
 #include "enginehost.h"
+#include "firstdeal.h"
 #include "linklabel.h"
 #include "links.h"
 #include "platform.h"
@@ -41,6 +43,7 @@ FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), appDir_(appDir) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    accessibility::markMainWindow(this);
     buildControls();
     host_ = std::make_unique<EngineHost>(
         appDir,
@@ -112,8 +115,10 @@ void FrmMainWindow::buildControls() {
     onClick(Command::WebSite, &FrmMainWindow::webSiteClicked);
     onClick(Command::Channel, &FrmMainWindow::channelClicked);
     // Tab goes down the buttons, then to the board and round to the first button again. The
-    // board comes last so that the window still opens with the first button focused.
+    // window opens with the first button focused: the focus is given, as the board, made before
+    // the buttons, would otherwise take it when the window first becomes active.
     QWidget::setTabOrder(commands_->button(Command::Channel), board_);
+    commands_->button(Command::Restart)->setFocus();
 }
 
 // ---- the window's life: load, every resize, unload ----
@@ -139,7 +144,7 @@ void FrmMainWindow::Form_Load() {
     timeBar_->PaintPicture(Form2::Picture4, 0, 0, 450, 10);
 
     initGameState();
-    startLevel();
+    dealFirstLevel();
 }
 
 void FrmMainWindow::Form_Resize() {
@@ -352,6 +357,10 @@ void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
             if (!event->isAutoRepeat()) {
                 shortcut(key);
             }
+            return;
+        case Qt::Key_T:
+            // Heard only through a screen reader: the time left and the level.
+            accessibility::tellTime(this);
             return;
         default:
             QWidget::keyPressEvent(event);

@@ -40,10 +40,11 @@ class XPButtonAccessible : public QAccessibleWidget {
                 if (!b->accessibleDescription().isEmpty()) {
                     return b->accessibleDescription();
                 }
+                // The role says what kind of button it is; a description only repeats it.
                 if (!b->toolTip().isEmpty() && !PlainCaption(b->caption()).isEmpty()) {
                     return b->toolTip();
                 }
-                return TypeDescription();
+                return {};
             case QAccessible::Accelerator:
                 return AccessKeySequence();
             default:
@@ -92,17 +93,6 @@ class XPButtonAccessible : public QAccessibleWidget {
 
   private:
     XPButton* Button() const { return static_cast<XPButton*>(widget()); }
-
-    QString TypeDescription() const {
-        switch (static_cast<ButtonType>(Button()->Mode())) {
-            case ButtonType::Check:
-                return QStringLiteral("Check button: each click turns it on or off");
-            case ButtonType::Option:
-                return QStringLiteral("Option button: one of its group is on");
-            default:
-                return QStringLiteral("Command button");
-        }
-    }
 
     QString AccessKeySequence() const {
         const QString keys = Button()->AccessKeys();

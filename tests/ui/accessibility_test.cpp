@@ -1,5 +1,6 @@
-// The window through QAccessible: the board as a table of its playing cells, the time bar as a
-// progress bar, the level caption as one text, and the cursor's cell announced as it moves.
+// The window through QAccessible: a frame whose news tells what happens in the game, the board as
+// a table of its playing cells, the time bar as a progress bar, the level caption as one text, and
+// the cursor's cell announced as it moves.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -15,7 +16,9 @@
 #include "assets/fruitnames.h"
 #include "board_layout.h"
 #include "engine/engine.h"
+#include "ui/announcements.h"
 #include "ui/boardview.h"
+#include "ui/enginehost.h"
 #include "ui/frmmain.h"
 #include "window_support.h"
 
@@ -64,7 +67,7 @@ TEST_F(WindowAccessibility, TheBoardIsATableOfItsPlayingCells) {
     // Cell (row 2, col 3) of the board is the table's row 0, column 1.
     QAccessibleInterface* cell = grid->cellAt(0, 1);
     ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    EXPECT_EQ(cell->role(), QAccessible::ListItem);  // a screen reader reads one, not its row
     EXPECT_EQ(cell->text(QAccessible::Name), "第1行第2列 " + fruit(2));
     EXPECT_EQ(grid->cellAt(0, 2)->text(QAccessible::Name), "第1行第3列 空");
     EXPECT_EQ(grid->cellAt(9, 13)->text(QAccessible::Name), "第10行第14列 " + fruit(25));
@@ -267,6 +270,7 @@ TEST_F(WindowAccessibilityEvents, TheCursorsCellIsAnnouncedAsItMoves) {
     arrow(Qt::Key_Left);
     take(QAccessible::Focus);
     QTest::keyClick(view(), Qt::Key_Space);
+    QCoreApplication::processEvents();
     const auto renamed = take(QAccessible::NameChanged);
     ASSERT_EQ(renamed.size(), 1u);
     EXPECT_EQ(renamed[0].name, "第1行第2列 " + fruit(2) + " 已选中");
@@ -275,12 +279,79 @@ TEST_F(WindowAccessibilityEvents, TheCursorsCellIsAnnouncedAsItMoves) {
     QTest::keyClick(view(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::focusWidget(), view());
+    QCoreApplication::processEvents();  // the cell after the board's own focus
     focus = take(QAccessible::Focus);
     ASSERT_EQ(focus.size(), 1u);
     EXPECT_EQ(focus[0].child, 1);
     togglePause();
     arrow(Qt::Key_Down);
     EXPECT_TRUE(take(QAccessible::Focus).empty());
+}
+
+TEST_F(WindowAccessibilityEvents, EachChangeOfTheGameIsToldOnceInWords) {
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), window->title());
+    QAccessibleInterface* status = frame->child(frame->childCount() - 1);
+    ASSERT_EQ(status->role(), QAccessible::StatusBar);
+    EXPECT_EQ(frame->indexOfChild(status), frame->childCount() - 1);
+    QAccessibleInterface* news = status->child(0);
+    ASSERT_EQ(news->role(), QAccessible::Notification);
+    EXPECT_EQ(news->parent(), status);
+
+    setBoard({"", ".A.A", "", "", "", "", "", "", "", "", ".BB"});
+    paintBoard();
+    pickRow = pickCol = prevPickRow = prevPickCol = 1;
+    QCoreApplication::processEvents();
+    int told = accessibility::newsCount(window.get());
+    // What one step made heard: one piece of news, or why not.
+    const auto heard = [&] {
+        QCoreApplication::processEvents();
+        const int now = accessibility::newsCount(window.get());
+        const QString last = accessibility::lastNews(window.get());
+        const int count = now - told;
+        told = now;
+        return count == 1 ? last : QStringLiteral("%1 news, the last %2").arg(count).arg(last);
+    };
+    const auto tick = [&] { emit window->engineHost().countdown().timeout(); };
+    EXPECT_EQ(heard(), "0 news, the last ");
+
+    view()->clickCell(2, 2);
+    EXPECT_EQ(heard(), "已选中");
+    EXPECT_EQ(news->text(QAccessible::Name), "已选中");
+    view()->clickCell(2, 4);
+    EXPECT_EQ(heard(), "消除 " + fruit(1));
+    QTest::keyClick(window.get(), Qt::Key_P);
+    EXPECT_EQ(heard(), "游戏暂停");
+    QTest::keyClick(window.get(), Qt::Key_P);
+    EXPECT_EQ(heard(), "游戏继续");
+    QTest::keyClick(window.get(), Qt::Key_T);
+    EXPECT_EQ(heard(), "剩余时间 100%，第 1 关");
+
+    // The time running low is told once at a quarter and once at a tenth, not at every tick.
+    timeLeft = 40;
+    tick();
+    EXPECT_EQ(heard(), "0 news, the last 剩余时间 100%，第 1 关");
+    tick();
+    EXPECT_EQ(heard(), "时间不多，剩余时间 25%");
+    tick();
+    EXPECT_EQ(heard(), "0 news, the last 时间不多，剩余时间 25%");
+    timeLeft = 16;
+    tick();
+    EXPECT_EQ(heard(), "时间不多，剩余时间 10%");
+    tick();
+    EXPECT_EQ(accessibility::newsCount(window.get()), told);
+
+    pairsRemoved = kPairsPerLevel - 1;
+    view()->clickCell(11, 2);
+    EXPECT_EQ(heard(), "已选中");
+    view()->clickCell(11, 3);
+    EXPECT_EQ(heard(), "消除 " + fruit(2) + "，第 1 关过关，按 N 进入第 2 关");
+    QTest::keyClick(window.get(), Qt::Key_N);
+    EXPECT_EQ(heard(), "第 2 关，剩余时间 100%");
+    timeLeft = 0;
+    tick();
+    EXPECT_EQ(heard(), "时间到，按 N 重玩第 2 关");
 }
 
 }  // namespace

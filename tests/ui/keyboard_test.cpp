@@ -136,12 +136,27 @@ TEST_F(KeyboardPlay, SpaceAndReturnPressTheCellUnderTheCursorAsAClickDoes) {
     EXPECT_EQ(pickRow, 1);
     EXPECT_EQ(cursorAt(), QPoint(2, 4));
 
-    // The next level, when it is offered, is taken by a press on the board.
-    levelCleared();
+    // The last pair pressed by keys clears the level, whose offer stands until the next press.
+    pairsRemoved = kPairsPerLevel - 1;
+    keys(Qt::Key_Down, 9);
+    key(Qt::Key_Left);
+    key(Qt::Key_Space);
+    key(Qt::Key_Left);
+    key(Qt::Key_Space);
+    ASSERT_EQ(levelOver, True);
+    EXPECT_FALSE(window->nextLevelLink()->isHidden());
+    EXPECT_EQ(window->levelNumber()->text(), "1");
     key(Qt::Key_Space);
     EXPECT_EQ(playing, True);
     EXPECT_EQ(window->levelNumber()->text(), "2");
     EXPECT_TRUE(window->nextLevelLink()->isHidden());
+}
+
+using KeyboardStart = testing::WindowTest;
+
+TEST_F(KeyboardStart, TheWindowOpensWithTheFirstButtonFocused) {
+    QApplication::setActiveWindow(window.get());
+    EXPECT_EQ(QApplication::focusWidget(), button(Command::Restart));
 }
 
 TEST_F(KeyboardPlay, TabGoesFromTheBoardRoundTheButtonsAndBack) {
