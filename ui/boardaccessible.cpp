@@ -385,6 +385,14 @@ void installFactory() {
     (void)installed;
 }
 
+void attachBoard(BoardView* board) {
+    installFactory();
+    QObject::connect(board, &BoardView::cursorMovedTo, board,
+                     [board](int row, int col) { cursorMoved(board, row, col); });
+    QObject::connect(board, &BoardView::painted, board,
+                     [board] { boardChanged(board->window()); });
+}
+
 void markMainWindow(QWidget* window) {
     // Before anything can have asked for the window's interface: none is made here.
     installFactory();

@@ -21,6 +21,9 @@ namespace accessibility {
 // Registers the factory of the interfaces above, once.
 void installFactory();
 
+// Makes the board a table of cells and tells its cursor's moves and its paints on.
+void attachBoard(BoardView* board);
+
 // Gives the widgets their interfaces. Call once each, right after making them.
 void markMainWindow(QWidget* window);  // a frame with the news in it (announcements.h)
 void markTimeBar(QWidget* timeBar);

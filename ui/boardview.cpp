@@ -5,9 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "announcements.h"
 #include "assets/assets.h"
-#include "boardaccessible.h"
 #include "display.h"
 #include "engine/painting.h"
 #include "engine/selection.h"
@@ -22,7 +20,6 @@ BoardView::BoardView(const Form2Pictures& pictures, QWidget* parent)
                                 QPoint(kTileCursorHotX, kTileCursorHotY), pictures.ratio())) {
     // Tab reaches the board; a click leaves the focus where it was, as it always has.
     setFocusPolicy(Qt::TabFocus);
-    accessibility::installFactory();
     setPicture(pictures.background());
     Cls();
 }
@@ -154,7 +151,7 @@ void BoardView::focusOutEvent(QFocusEvent* event) {
 
 void BoardView::announceCursor() {
     if (keyCursorShown()) {
-        accessibility::cursorMoved(this, keyRow_, keyCol_);
+        emit cursorMovedTo(keyRow_, keyCol_);
     }
 }
 
@@ -165,12 +162,12 @@ void BoardView::Cls() {
         row.fill(false);
     }
     PictureBox::Cls();
-    accessibility::boardChanged(window());
+    emit painted();
 }
 
 void BoardView::PaintPicture(Form2Picture picture, int x, int y, int w, int h) {
     PictureBox::PaintPicture(picture, x, y, w, h);
-    accessibility::boardChanged(window());
+    emit painted();
     // A tile face filling a cell: faces kKinds and up are the selected look.
     if (picture.set == Form2Picture::Set::Picture1 && w == kCellSize && h == kCellSize &&
         x % kCellSize == 0 && y % kCellSize == 0) {

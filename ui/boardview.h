@@ -55,6 +55,10 @@ class BoardView : public PictureBox {
     // Any mouse button came up after a press on the board, or a key pressed a cell while the
     // game was paused or the level over.
     void released();
+    // The keyboard cursor moved onto a cell, or shows there again: that cell is the one to tell.
+    void cursorMovedTo(int row, int col);
+    // The engine painted on the canvas.
+    void painted();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -65,6 +65,7 @@ void FrmMainWindow::buildControls() {
     boardPanel_->setGeometry(pxRect(60, 480, 9855, 7695));
 
     board_ = new BoardView(pictures_, boardPanel_);
+    accessibility::attachBoard(board_);
     board_->move(px(120), px(360));
     connect(board_, &BoardView::released, this, &FrmMainWindow::boardReleased);
 

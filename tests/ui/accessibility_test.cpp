@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+#include <algorithm>
 
 #include "assets/fruitnames.h"
 #include "board_layout.h"
@@ -224,6 +225,11 @@ class WindowAccessibilityEvents : public WindowAccessibility {
             }
             GTEST_SKIP() << "no accessibility bridge on this platform";
         }
+        // The window's interface takes its first look at the game when it is made, which the
+        // bridge may leave until later; from that look on, changes are news.
+        QAccessible::queryAccessibleInterface(window.get());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(accessibility::newsCount(window.get()), 0) << "the first look is silent";
         announced().clear();
         previous_ = QAccessible::installUpdateHandler(&record);
         recording_ = true;
@@ -270,7 +276,15 @@ TEST_F(WindowAccessibilityEvents, TheCursorsCellIsAnnouncedAsItMoves) {
     arrow(Qt::Key_Left);
     take(QAccessible::Focus);
     QTest::keyClick(view(), Qt::Key_Space);
-    QCoreApplication::processEvents();
+    // The look at the game runs once the press is over; the bridge may hold the loop meanwhile.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 3000 &&
+           std::none_of(announced().begin(), announced().end(), [this](const Announced& a) {
+               return a.object == view() && a.type == QAccessible::NameChanged;
+           })) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
     const auto renamed = take(QAccessible::NameChanged);
     ASSERT_EQ(renamed.size(), 1u);
     EXPECT_EQ(renamed[0].name, "第1行第2列 " + fruit(2) + " 已选中");
@@ -314,7 +328,6 @@ TEST_F(WindowAccessibilityEvents, EachChangeOfTheGameIsToldOnceInWords) {
         return count == 1 ? last : QStringLiteral("%1 news, the last %2").arg(count).arg(last);
     };
     const auto tick = [&] { emit window->engineHost().countdown().timeout(); };
-    EXPECT_EQ(heard(), "0 news, the last ");
 
     view()->clickCell(2, 2);
     EXPECT_EQ(heard(), "已选中");
