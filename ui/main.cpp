@@ -2,7 +2,6 @@
 #include <malloc.h>
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <csignal>
 
 #include "assets/assets.h"
@@ -16,9 +15,18 @@
 
 namespace {
 
-QString lockPath() {
-    const QString user = qEnvironmentVariable("USER", QStringLiteral("player"));
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("quorvane-%1.lock").arg(user));
+// A later start asked for the game: the window comes back from the task bar, above the others,
+// with the keyboard. A Wayland compositor gives a window the focus only with the launcher's
+// token; Qt hands XDG_ACTIVATION_TOKEN over with the activation.
+void bringForward(QWidget& window, const quorvane::ui::ForwardRequest& request) {
+    if (!request.activationToken.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", request.activationToken);
+    }
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+    // Used or not, it is no token for a program the game starts later.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 // Parses the command line; --help and --version print and end the program here.
@@ -54,6 +62,16 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // One game at a time, settled first: a later start finds the game running, asks it to come
+    // forward and ends, without a display connection of its own. What a lock file left behind by
+    // a crash or a power cut holds does not matter, only a live holder does. Where no lock can be
+    // had at all, the game starts anyway.
+    quorvane::ui::SingleInstance instance(quorvane::ui::SingleInstance::privateFolders());
+    if (instance.claim() == quorvane::ui::SingleInstance::Claim::Running) {
+        instance.askToComeForward(quorvane::ui::ForwardRequest::fromEnvironment());
+        return 0;
+    }
+
     // A few threads of the libraries' own and the game's one thread would each get an arena of
     // their own from the allocator; one is plenty, and keeps the program small.
     mallopt(M_ARENA_MAX, 1);
@@ -62,13 +80,6 @@ int main(int argc, char* argv[]) {
     quorvane::ui::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
     parseCommandLine(app);
-
-    // One game at a time: a second start while a game runs ends at once and silently. What a lock
-    // file left behind by a crash or a power cut holds does not matter, only a live holder does.
-    quorvane::ui::SingleInstance instance(lockPath());
-    if (instance.claim() == quorvane::ui::SingleInstance::Claim::Running) {
-        return 0;
-    }
 
     quorvane::initAssets();
     // The buttons' pictures come decoded with the program, as the board's do.
@@ -101,5 +112,8 @@ int main(int argc, char* argv[]) {
     if (stopped) {
         return 0;  // stopped while the first level was being dealt, before the loop ran
     }
+    instance.listen(&window, [&window](const quorvane::ui::ForwardRequest& request) {
+        bringForward(window, request);
+    });
     return QApplication::exec();
 }

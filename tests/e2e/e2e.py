@@ -437,7 +437,7 @@ def main():
         check(picture.pixel(x + 20, y + 20) != (0, 0, 0) and picture.pixel(x + w - 30, y + h - 30) != (0, 0, 0),
               "the frame is painted inside the outline")
 
-        # A second start ends by itself and leaves the first alone.
+        # A second start ends by itself and leaves the first alone (single_instance.py: in front).
         second = subprocess.Popen([program], env=screen.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             code = second.wait(timeout=15)
@@ -525,8 +525,7 @@ def main():
         game.kill()
 
         # A power cut between creating the lock and writing it leaves an empty file behind.
-        user = screen.env["USER"] if "USER" in screen.env else "player"
-        lock = os.path.join(screen.env["TMPDIR"], "quorvane-%s.lock" % user)
+        lock = os.path.join(screen.env["XDG_RUNTIME_DIR"], "io.github.quorvane.Quorvane.lock")
         open(lock, "wb").close()
         game = Game(screen, program).start()
         games.append(game)

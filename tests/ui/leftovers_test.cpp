@@ -1,6 +1,8 @@
 // Whatever a crash or a power cut left in the temporary and the settings folders, the next game
 // starts, and closing it neither hangs nor loses its place.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -17,7 +19,9 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <future>
 #include <latch>
@@ -52,9 +56,13 @@ QByteArray lockText(qint64 pid, const QByteArray& program, const QByteArray& hos
     return QByteArray::number(pid) + '\n' + program + '\n' + host + '\n';
 }
 
+QString lockIn(const QTemporaryDir& dir) {
+    return dir.filePath(QLatin1String(kApplicationId) + ".lock");
+}
+
 TEST(SingleInstance, ALockNoLiveGameHoldsIsTakenOverWhateverItSays) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("quorvane-player.lock");
+    const QString path = lockIn(dir);
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
     const QByteArray self = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8();
     const struct {
@@ -71,9 +79,9 @@ TEST(SingleInstance, ALockNoLiveGameHoldsIsTakenOverWhateverItSays) {
     for (const auto& leftover : leftovers) {
         writeFile(path, leftover.text);
         {
-            SingleInstance instance(path);
+            SingleInstance instance({dir.path()});
             EXPECT_EQ(instance.claim(), SingleInstance::Claim::Won) << leftover.what;
-            // Named as QLockFile names its owner, which is how earlier builds read it.
+            // Named as QLockFile names its owner.
             QLockFile reader(path);
             qint64 pid = 0;
             QString hostName;
@@ -89,30 +97,19 @@ TEST(SingleInstance, ALockNoLiveGameHoldsIsTakenOverWhateverItSays) {
 
 TEST(SingleInstance, ALiveGameKeepsEveryOtherStartOutUntilItEnds) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("quorvane-player.lock");
-    auto running = std::make_unique<SingleInstance>(path);
+    auto running = std::make_unique<SingleInstance>(QStringList{dir.path()});
     ASSERT_EQ(running->claim(), SingleInstance::Claim::Won);
-    SingleInstance second(path);
+    SingleInstance second({dir.path()});
     EXPECT_EQ(second.claim(), SingleInstance::Claim::Running);
-    // Earlier builds take the same path with QLockFile and must see the game as running too.
-    QLockFile earlierBuild(path);
-    earlierBuild.setStaleLockTime(0);
-    EXPECT_FALSE(earlierBuild.tryLock(0));
-    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(QFile::exists(lockIn(dir)));
 
     running.reset();
     EXPECT_EQ(second.claim(), SingleInstance::Claim::Won);
-
-    // And a game of an earlier build keeps this one out.
-    SingleInstance third(dir.filePath("earlier.lock"));
-    QLockFile earlier(dir.filePath("earlier.lock"));
-    ASSERT_TRUE(earlier.tryLock(0));
-    EXPECT_EQ(third.claim(), SingleInstance::Claim::Running);
 }
 
 TEST(SingleInstance, OfStartsAtOnceExactlyOneWins) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("quorvane-player.lock");
+    const QString path = lockIn(dir);
     constexpr int kStarts = 4;
     for (int round = 0; round < 40; ++round) {
         if (round % 2 == 0) {
@@ -120,7 +117,7 @@ TEST(SingleInstance, OfStartsAtOnceExactlyOneWins) {
         }
         std::vector<std::unique_ptr<SingleInstance>> starts;
         for (int i = 0; i < kStarts; ++i) {
-            starts.push_back(std::make_unique<SingleInstance>(path));
+            starts.push_back(std::make_unique<SingleInstance>(QStringList{dir.path()}));
         }
         std::atomic<int> won{0};
         std::atomic<int> refused{0};
@@ -139,6 +136,205 @@ TEST(SingleInstance, OfStartsAtOnceExactlyOneWins) {
         EXPECT_EQ(won.load(), 1) << "round " << round;
         EXPECT_EQ(refused.load(), kStarts - 1) << "round " << round;
     }
+}
+
+// Another process holds a flock on `path` (made 0666, as another account would) until killed.
+class HeldElsewhere {
+  public:
+    explicit HeldElsewhere(const QString& path) {
+        int ready[2];
+        if (::pipe(ready) != 0) {
+            return;
+        }
+        const QByteArray name = QFile::encodeName(path);
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::umask(0);
+            const int fd = ::open(name.constData(), O_RDWR | O_CREAT, 0666);
+            const char held = (fd >= 0 && ::flock(fd, LOCK_EX) == 0) ? 'y' : 'n';
+            [[maybe_unused]] const ssize_t told = ::write(ready[1], &held, 1);
+            ::pause();
+            ::_exit(0);
+        }
+        char held = 'n';
+        [[maybe_unused]] const ssize_t heard = ::read(ready[0], &held, 1);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        held_ = held == 'y';
+    }
+    ~HeldElsewhere() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+    HeldElsewhere(const HeldElsewhere&) = delete;
+    HeldElsewhere& operator=(const HeldElsewhere&) = delete;
+    bool held() const { return held_; }
+
+  private:
+    pid_t pid_ = -1;
+    bool held_ = false;
+};
+
+mode_t modeOf(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+QString lockName() {
+    return QLatin1String(kApplicationId) + ".lock";
+}
+
+TEST(SingleInstance, OnlyAFolderOfThePlayersOwnHoldsTheLock) {
+    QTemporaryDir dir;
+    // Folders another account could have made or could write, each with a lock held in it.
+    const QString shared = dir.filePath("shared");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ::chmod(QFile::encodeName(shared).constData(), 0777);
+    const HeldElsewhere sharedLock(shared + '/' + lockName());
+    ASSERT_TRUE(sharedLock.held());
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("target")));
+    ::chmod(QFile::encodeName(dir.filePath("target")).constData(), 0700);
+    const QString linked = dir.filePath("linked");
+    ASSERT_TRUE(QFile::link(dir.filePath("target"), linked));
+    writeFile(dir.filePath("file"), "");
+    QStringList folders{shared, linked, dir.filePath("file/folder")};
+    std::unique_ptr<HeldElsewhere> foreignLock;
+    if (::geteuid() == 0) {
+        // Run as root: a private folder of another account.
+        const QString foreign = dir.filePath("foreign");
+        ASSERT_TRUE(QDir().mkpath(foreign));
+        ::chmod(QFile::encodeName(foreign).constData(), 0700);
+        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+        foreignLock = std::make_unique<HeldElsewhere>(foreign + '/' + lockName());
+        ASSERT_TRUE(foreignLock->held());
+        folders << foreign;
+    }
+    const QString own = dir.filePath("own");
+    {
+        SingleInstance game(folders + QStringList{own});
+        ASSERT_EQ(game.claim(), SingleInstance::Claim::Won);
+        EXPECT_EQ(game.folder(), own);
+        EXPECT_EQ(modeOf(own), 0700u) << "made for the game, private";
+        EXPECT_FALSE(QFile::exists(dir.filePath("target/" + lockName())))
+            << "nothing through a link";
+    }
+
+    // The session's runtime folder open to others: the game's own folder in the temporary folder.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(shared));
+    qputenv("TMPDIR", QFile::encodeName(dir.path()));
+    SingleInstance game(SingleInstance::privateFolders());
+    EXPECT_EQ(game.claim(), SingleInstance::Claim::Won);
+    const QString made =
+        dir.filePath(QLatin1String(kApplicationId) + '-' + QString::number(::geteuid()));
+    EXPECT_EQ(game.folder(), made);
+    EXPECT_EQ(modeOf(made), 0700u);
+    runtime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", runtime);
+    tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
+}
+
+TEST(SingleInstance, WhateverThePlayerLeftAtTheLockPathOneGameRuns) {
+    const struct {
+        const char* what;
+        std::function<void(const QString& lock, const QString& target)> leave;
+    } obstacles[] = {
+        {"a folder", [](const QString& lock, const QString&) { QDir().mkpath(lock); }},
+        {"a link to a file",
+         [](const QString& lock, const QString& target) { QFile::link(target, lock); }},
+        {"a FIFO", [](const QString& lock,
+                      const QString&) { ::mkfifo(QFile::encodeName(lock).constData(), 0600); }},
+        {"a link to nothing",
+         [](const QString& lock, const QString&) { QFile::link(lock + ".gone", lock); }},
+    };
+    for (const auto& obstacle : obstacles) {
+        QTemporaryDir dir;
+        const QString first = dir.filePath("first");
+        const QString second = dir.filePath("second");
+        const QString target = dir.filePath("notes.txt");
+        writeFile(target, "the player's own");
+        ASSERT_TRUE(QDir().mkdir(first));
+        ::chmod(QFile::encodeName(first).constData(), 0700);
+        const QString blocked = first + '/' + lockName();
+        obstacle.leave(blocked, target);
+
+        SingleInstance game({first, second});
+        ASSERT_EQ(game.claim(), SingleInstance::Claim::Won) << obstacle.what;
+        EXPECT_EQ(game.folder(), second) << obstacle.what;
+        SingleInstance later({first, second});
+        EXPECT_EQ(later.claim(), SingleInstance::Claim::Running) << obstacle.what;
+
+        // Cleared while the game runs: a start wins the first folder, yet finds the game.
+        ASSERT_TRUE(QFileInfo(blocked).isDir() ? QDir(blocked).removeRecursively()
+                                               : QFile::remove(blocked));
+        SingleInstance cleared({first, second});
+        EXPECT_EQ(cleared.claim(), SingleInstance::Claim::Running) << obstacle.what;
+        EXPECT_EQ(cleared.folder(), second) << obstacle.what;
+        EXPECT_FALSE(QFile::exists(blocked)) << obstacle.what;
+
+        QFile notes(target);
+        ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+        EXPECT_EQ(notes.readAll(), "the player's own") << obstacle.what;
+    }
+}
+
+// Lets the event loop run until `done` or five seconds have passed.
+bool processEventsUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return done();
+}
+
+TEST(SingleInstance, ALaterStartAsksTheRunningGameForward) {
+    QTemporaryDir dir;
+    {
+        // What a game killed outright left: its socket, bound by no one now.
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path =
+            QFile::encodeName(dir.filePath(QLatin1String(kApplicationId) + ".socket"));
+        std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_DGRAM, 0);
+        ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+        ::close(fd);
+    }
+    SingleInstance game({dir.path()});
+    ASSERT_EQ(game.claim(), SingleInstance::Claim::Won);
+    std::vector<QByteArray> tokens;
+    QObject owner;
+    game.listen(&owner, [&tokens](const ForwardRequest& request) {
+        tokens.push_back(request.activationToken);
+    });
+
+    SingleInstance later({dir.path()});
+    ASSERT_EQ(later.claim(), SingleInstance::Claim::Running);
+    EXPECT_TRUE(later.askToComeForward({"launcher-1"}));
+    EXPECT_TRUE(processEventsUntil([&tokens] { return !tokens.empty(); }));
+    EXPECT_EQ(tokens, std::vector<QByteArray>{"launcher-1"});
+
+    // Starts in quick succession: the game comes forward once, with the freshest token.
+    EXPECT_TRUE(later.askToComeForward({"launcher-2"}));
+    EXPECT_TRUE(later.askToComeForward({}));
+    EXPECT_TRUE(later.askToComeForward({"launcher-3"}));
+    EXPECT_TRUE(processEventsUntil([&tokens] { return tokens.size() > 1; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tokens, (std::vector<QByteArray>{"launcher-1", "launcher-3"}));
+    // A token is one word of printable text; anything else is left out, the request is not.
+    EXPECT_TRUE(later.askToComeForward({"two words"}));
+    EXPECT_TRUE(processEventsUntil([&tokens] { return tokens.size() > 2; }));
+    EXPECT_EQ(tokens.back(), QByteArray());
+
+    // A game that holds the lock but has no socket (still starting up): the start just ends.
+    QTemporaryDir starting;
+    const HeldElsewhere startingGame(starting.filePath(lockName()));
+    ASSERT_TRUE(startingGame.held());
+    SingleInstance meanwhile({starting.path()});
+    ASSERT_EQ(meanwhile.claim(), SingleInstance::Claim::Running);
+    EXPECT_FALSE(meanwhile.askToComeForward({"launcher-4"}));
 }
 
 // Runs work on a thread of its own; false when it is still running after the limit.
