@@ -389,8 +389,7 @@ void attachBoard(BoardView* board) {
     installFactory();
     QObject::connect(board, &BoardView::cursorMovedTo, board,
                      [board](int row, int col) { cursorMoved(board, row, col); });
-    QObject::connect(board, &BoardView::painted, board,
-                     [board] { boardChanged(board->window()); });
+    QObject::connect(board, &BoardView::painted, board, [board] { boardChanged(board->window()); });
 }
 
 void markMainWindow(QWidget* window) {
