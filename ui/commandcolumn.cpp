@@ -1,9 +1,9 @@
-#include "commandcolumn.h"
+#include "ui/commandcolumn.h"
 
 #include <QWidget>
 #include <QtGlobal>
 
-#include "twips.h"
+#include "ui/frame/twips.h"
 #include "widgets/propertybag.h"
 #include "widgets/xpbutton.h"
 
@@ -39,6 +39,29 @@ CommandColumn::CommandColumn(QWidget* window) {
 
 qm::XPButton* CommandColumn::button(Command command) const {
     return buttons_.at(static_cast<std::size_t>(command));
+}
+
+std::optional<Command> CommandColumn::commandForKey(int key) {
+    switch (key) {
+        case Qt::Key_P:
+        case Qt::Key_Pause:
+            return Command::Pause;
+        case Qt::Key_H:
+            return Command::Hint;
+        case Qt::Key_F2:
+            return Command::Restart;
+        default:
+            return std::nullopt;
+    }
+}
+
+void CommandColumn::clickForKey(int key) const {
+    if (const std::optional<Command> command = commandForKey(key)) {
+        qm::XPButton* pressed = button(*command);
+        if (pressed->isEnabled() && !pressed->isHidden()) {
+            pressed->PerformClick();
+        }
+    }
 }
 
 }  // namespace quorvane::ui

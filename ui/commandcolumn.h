@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 class QWidget;
 namespace qm {
@@ -38,6 +39,12 @@ class CommandColumn {
     explicit CommandColumn(QWidget* window);
 
     qm::XPButton* button(Command command) const;
+
+    // The command a key stands for: P or Pause, H, F2 for pause, hint and restart.
+    static std::optional<Command> commandForKey(int key);
+    // A key that stands for a command does what a click on its button does, and nothing while
+    // the button is off or hidden.
+    void clickForKey(int key) const;
 
   private:
     std::array<qm::XPButton*, 6> buttons_{};

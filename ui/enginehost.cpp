@@ -1,4 +1,4 @@
-#include "enginehost.h"
+#include "ui/enginehost.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -7,9 +7,9 @@
 #include "engine/clock.h"
 #include "engine/sound.h"
 #include "engine/state.h"
-#include "picturebox.h"
-#include "platform.h"
-#include "soundplayer.h"
+#include "ui/board/picturebox.h"
+#include "ui/sound/soundplayer.h"
+#include "ui/system/platform.h"
 #include "widgets/xpbutton.h"
 
 namespace quorvane::ui {

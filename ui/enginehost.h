@@ -9,7 +9,7 @@
 
 #include "engine/random.h"
 #include "engine/window.h"
-#include "intervaltimer.h"
+#include "ui/intervaltimer.h"
 
 class QLabel;
 class QWidget;

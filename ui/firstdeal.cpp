@@ -1,4 +1,4 @@
-#include "firstdeal.h"
+#include "ui/firstdeal.h"
 
 #include <QByteArray>
 #include <QList>

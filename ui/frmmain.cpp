@@ -1,29 +1,26 @@
-#include "frmmain.h"
+#include "ui/frmmain.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
 
-#include "announcements.h"
 #include "assets/assets.h"
-#include "boardaccessible.h"
-#include "boardview.h"
-#include "display.h"
 #include "engine/engine.h"
-#include "enginehost.h"
-#include "firstdeal.h"
-#include "linklabel.h"
-#include "links.h"
-#include "platform.h"
-#include "positionstore.h"
-#include "skinnedframe.h"
-#include "startuptrace.h"
-#include "twips.h"
-#include "version.h"
+#include "ui/about.h"
+#include "ui/accessibility/announcements.h"
+#include "ui/accessibility/boardaccessible.h"
+#include "ui/board/boardview.h"
+#include "ui/enginehost.h"
+#include "ui/firstdeal.h"
+#include "ui/frame/linklabel.h"
+#include "ui/frame/skinnedframe.h"
+#include "ui/frame/twips.h"
+#include "ui/frame/windowplace.h"
+#include "ui/system/display.h"
+#include "ui/system/platform.h"
+#include "ui/system/startuptrace.h"
 #include "widgets/xpbutton.h"
 
 namespace quorvane::ui {
@@ -50,9 +47,10 @@ FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
         EngineHost::Widgets{board_, timeBar_, levelNumber_, nextLevelLink_,
                             commands_->button(Command::Pause), commands_->button(Command::Hint)},
         this);
-    // The countdown's tick has run first: the time bar reads the time it left.
+    // The countdown's tick has run first. The time bar's value is read when asked for, never
+    // sent (readers speak every change of a progress bar); running low, the time is told.
     connect(&host_->countdown(), &IntervalTimer::timeout, this,
-            [this] { accessibility::timeChanged(timeBar_); });
+            [this] { accessibility::clockTicked(this); });
     // The first frame needs no sound; the first press does, at once.
     connect(this, &FrmMainWindow::firstFrameShown, host_.get(), &EngineHost::prepareSounds);
 }
@@ -88,12 +86,7 @@ void FrmMainWindow::buildControls() {
     nextLevelLink_->setEnabled(false);
     connect(nextLevelLink_, &LinkLabel::clicked, this, &FrmMainWindow::nextLevelClicked);
 
-    QFile notice(QStringLiteral(":/text/notice.txt"));
-    const bool noticeRead = notice.open(QIODevice::ReadOnly);
-    notice_ =
-        new LinkLabel(noticeRead ? QString::fromUtf8(notice.readAll()).trimmed() : QString(), this);
-    notice_->setStyleSheet(QStringLiteral("color: #ffffff;"));
-    notice_->adjustSize();
+    notice_ = makeNotice(this);
     connect(notice_, &LinkLabel::clicked, this, &FrmMainWindow::webSiteClicked);
 
     frame_ = new SkinnedFrame(this, title());
@@ -127,21 +120,10 @@ void FrmMainWindow::buildControls() {
 void FrmMainWindow::Form_Load() {
     setFixedSize(px(Twips::kWindowWidth), px(Twips::kWindowHeight));
 
-    const QScreen* screen =
-        this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
-    const QSize screenPx = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
-    const QPoint centred((screenPx.width() * Twips::kPerPixel - Twips::kWindowWidth) / 2,
-                         (screenPx.height() * Twips::kPerPixel - Twips::kWindowHeight) / 2);
-    const QPoint saved = loadWindowPosition(centred);
-    savedLeft_ = saved.x();
-    savedTop_ = saved.y();
-
+    place_.load(screen() != nullptr ? screen() : QApplication::primaryScreen());
     setWindowTitle(title());
-    notice_->setToolTip(QStringLiteral("查看版权所有者信息"));
     commands_->button(Command::WebSite)->setCaption(QStringLiteral("官方网站"));
-
     show();
-
     timeBar_->PaintPicture(Form2::Picture4, 0, 0, 450, 10);
 
     initGameState();
@@ -154,23 +136,7 @@ void FrmMainWindow::Form_Resize() {
     frame_->paintSkin();
     frame_->applyRegion();
 
-    if (isMinimized()) {
-        return;  // a minimised window cannot be moved; the next restore brings it back
-    }
-    if (!windowsCanBePlaced()) {
-        return;  // the compositor places the window; the remembered position is kept as it was
-    }
-    // Wholly on the screen where it fits, and never above or left of it: on a screen smaller than
-    // the window (a small one scaled to 150 %) the title band stays within reach.
-    if (const QScreen* screen = this->screen(); screen != nullptr) {
-        const int screenW = screen->geometry().width() * Twips::kPerPixel;
-        const int screenH = screen->geometry().height() * Twips::kPerPixel;
-        savedLeft_ = std::min(savedLeft_, screenW - Twips::kWindowWidth);
-        savedTop_ = std::min(savedTop_, screenH - Twips::kWindowHeight);
-    }
-    savedLeft_ = std::max(savedLeft_, 0);
-    savedTop_ = std::max(savedTop_, 0);
-    move(px(savedLeft_), px(savedTop_));
+    place_.moveOntoScreen(this);
 }
 
 void FrmMainWindow::Form_Unload() {
@@ -178,42 +144,7 @@ void FrmMainWindow::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    // Where the compositor places windows the game never learns where its window is; what was
-    // remembered stays as it was for a session that can place it.
-    if (!windowsCanBePlaced()) {
-        return;
-    }
-    // A minimised window may stand anywhere the window manager put its icon: the place it had
-    // when last shown normally is the one to come back to.
-    if (!isMinimized()) {
-        rememberPosition();
-    }
-    saveWindowPosition(QPoint(savedLeft_, savedTop_));
-}
-
-void FrmMainWindow::rememberPosition() {
-    savedLeft_ = x() * Twips::kPerPixel;
-    savedTop_ = y() * Twips::kPerPixel;
-}
-
-QString FrmMainWindow::title() const {
-    return QStringLiteral("Quorvane %1.%2.%3")
-        .arg(kVersionMajor)
-        .arg(kVersionMinor)
-        .arg(kVersionPatch);
-}
-
-QString FrmMainWindow::helpFile() const {
-    return appFile(appDir_, QStringLiteral("help.html"));
-}
-
-QString FrmMainWindow::aboutText() const {
-    return QStringLiteral("本程序《Quorvane》是一款经典好玩的小游戏。\r\n") +
-           QStringLiteral("仅供个人娱乐，严禁非法传播或用于商业用途！\r\n") +
-           QStringLiteral("（当前程序版本为%1.%2.%3）")
-               .arg(kVersionMajor)
-               .arg(kVersionMinor)
-               .arg(kVersionPatch);
+    place_.save(this);
 }
 
 // ---- what the controls do ----
@@ -279,9 +210,7 @@ void FrmMainWindow::closeImageClicked() {
 }
 
 void FrmMainWindow::minimiseImageClicked() {
-    if (windowsCanBePlaced()) {
-        rememberPosition();
-    }
+    place_.follow(this);
     showMinimized();
 }
 
@@ -313,8 +242,8 @@ bool FrmMainWindow::event(QEvent* event) {
     // A close is accepted here, and the last window closing ends the program.
     const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
-    if (type == QEvent::Move && isVisible() && !isMinimized() && windowsCanBePlaced()) {
-        rememberPosition();
+    if (type == QEvent::Move) {
+        place_.follow(this);
     }
     if (type == QEvent::Resize || type == QEvent::Show ||
         (type == QEvent::WindowStateChange && !isMinimized())) {
@@ -329,18 +258,19 @@ bool FrmMainWindow::event(QEvent* event) {
 void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_F1) {
-        // A help page that is not there would only make the desktop show an error of its own.
-        if (QFileInfo(helpFile()).isFile()) {
-            desktop().open(QUrl::fromLocalFile(helpFile()));
-        } else {
-            QApplication::beep();
-        }
+        openHelpPage(helpFile());
         return;
     }
     const bool plain =
         (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
     if (!plain) {
         QWidget::keyPressEvent(event);
+        return;
+    }
+    if (CommandColumn::commandForKey(key)) {
+        if (!event->isAutoRepeat()) {
+            commands_->clickForKey(key);
+        }
         return;
     }
     switch (key) {
@@ -350,13 +280,10 @@ void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down:
             board_->arrowKey(key);
             return;
-        case Qt::Key_P:
-        case Qt::Key_Pause:
-        case Qt::Key_H:
-        case Qt::Key_F2:
         case Qt::Key_N:
-            if (!event->isAutoRepeat()) {
-                shortcut(key);
+            if (!event->isAutoRepeat() && !nextLevelLink_->isHidden() &&
+                nextLevelLink_->isEnabled()) {
+                nextLevelClicked();
             }
             return;
         case Qt::Key_T:
@@ -365,34 +292,6 @@ void FrmMainWindow::keyPressEvent(QKeyEvent* event) {
             return;
         default:
             QWidget::keyPressEvent(event);
-    }
-}
-
-void FrmMainWindow::shortcut(int key) {
-    const auto click = [this](Command command) {
-        qm::XPButton* button = commands_->button(command);
-        if (button->isEnabled() && !button->isHidden()) {
-            button->PerformClick();
-        }
-    };
-    switch (key) {
-        case Qt::Key_P:
-        case Qt::Key_Pause:
-            click(Command::Pause);
-            break;
-        case Qt::Key_H:
-            click(Command::Hint);
-            break;
-        case Qt::Key_F2:
-            click(Command::Restart);
-            break;
-        case Qt::Key_N:
-            if (!nextLevelLink_->isHidden() && nextLevelLink_->isEnabled()) {
-                nextLevelClicked();
-            }
-            break;
-        default:
-            break;
     }
 }
 

@@ -10,8 +10,10 @@
 #include <QWidget>
 #include <memory>
 
-#include "commandcolumn.h"
-#include "form2.h"
+#include "ui/about.h"
+#include "ui/board/form2.h"
+#include "ui/commandcolumn.h"
+#include "ui/frame/windowplace.h"
 
 class QLabel;
 
@@ -33,13 +35,13 @@ class FrmMainWindow : public QWidget {
     // Shows the window where it was last left (or centred) and deals the first level.
     void Form_Load();
 
-    QString title() const;
-    QString aboutText() const;
-    QString helpFile() const;
+    QString title() const { return gameTitle(); }
+    QString aboutText() const { return ui::aboutText(); }
+    QString helpFile() const { return helpPage(appDir_); }
 
     // Where the window is remembered to be, in twips.
-    int savedLeft() const { return savedLeft_; }
-    int savedTop() const { return savedTop_; }
+    int savedLeft() const { return place_.twips().x(); }
+    int savedTop() const { return place_.twips().y(); }
 
     BoardView* boardView() const { return board_; }
     QLabel* levelNumber() const { return levelNumber_; }
@@ -62,12 +64,8 @@ class FrmMainWindow : public QWidget {
 
   private:
     void buildControls();
-    // P or Pause, H, F2 and N: a click on the pause, hint or reload button or the next-level link.
-    void shortcut(int key);
     void Form_Resize();
     void Form_Unload();
-    // Takes the window's place on the screen as the one to remember.
-    void rememberPosition();
 
     void restartClicked();
     void pauseClicked();
@@ -95,8 +93,7 @@ class FrmMainWindow : public QWidget {
     std::unique_ptr<CommandColumn> commands_;
     std::unique_ptr<EngineHost> host_;
 
-    int savedLeft_ = 0;
-    int savedTop_ = 0;
+    WindowPlace place_;
     bool unloaded_ = false;
     bool firstFrameReported_ = false;
 };

@@ -1,4 +1,4 @@
-#include "intervaltimer.h"
+#include "ui/intervaltimer.h"
 
 namespace quorvane::ui {
 

@@ -6,10 +6,10 @@
 
 #include "assets/assets.h"
 #include "assets/assets2x.h"
-#include "display.h"
-#include "frmmain.h"
-#include "signalwatch.h"
-#include "singleinstance.h"
+#include "ui/frmmain.h"
+#include "ui/system/display.h"
+#include "ui/system/signalwatch.h"
+#include "ui/system/singleinstance.h"
 #include "version.h"
 #include "widgets/xppicture.h"
 

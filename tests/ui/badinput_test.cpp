@@ -10,11 +10,11 @@
 #include <random>
 
 #include "engine/engine.h"
-#include "ui/form2.h"
+#include "ui/board/form2.h"
 #include "ui/frmmain.h"
-#include "ui/platform.h"
-#include "ui/positionstore.h"
-#include "ui/soundplayer.h"
+#include "ui/sound/soundplayer.h"
+#include "ui/system/platform.h"
+#include "ui/system/positionstore.h"
 #include "widgets/propertybag.h"
 #include "widgets/xpbutton.h"
 #include "window_support.h"

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "ui/soundplayer.h"
+#include "ui/sound/soundplayer.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

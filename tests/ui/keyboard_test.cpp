@@ -8,11 +8,11 @@
 
 #include "board_layout.h"
 #include "engine/engine.h"
-#include "ui/boardaccessible.h"
-#include "ui/boardview.h"
+#include "ui/accessibility/boardaccessible.h"
+#include "ui/board/boardview.h"
 #include "ui/enginehost.h"
+#include "ui/frame/linklabel.h"
 #include "ui/frmmain.h"
-#include "ui/linklabel.h"
 #include "widgets/xpbutton.h"
 #include "window_support.h"
 

@@ -29,8 +29,8 @@
 #include <thread>
 #include <vector>
 
-#include "ui/positionstore.h"
-#include "ui/singleinstance.h"
+#include "ui/system/positionstore.h"
+#include "ui/system/singleinstance.h"
 #include "window_support.h"
 
 namespace quorvane::ui {

@@ -4,10 +4,10 @@
 #include <QImage>
 #include <QThread>
 
-#include "ui/form2.h"
+#include "ui/board/form2.h"
+#include "ui/board/picturebox.h"
 #include "ui/intervaltimer.h"
-#include "ui/picturebox.h"
-#include "ui/platform.h"
+#include "ui/system/platform.h"
 
 namespace quorvane::ui {
 namespace {

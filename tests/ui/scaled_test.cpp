@@ -7,9 +7,9 @@
 
 #include "assets/assets.h"
 #include "assets/assets2x.h"
-#include "ui/display.h"
-#include "ui/form2.h"
-#include "ui/picturebox.h"
+#include "ui/board/form2.h"
+#include "ui/board/picturebox.h"
+#include "ui/system/display.h"
 
 namespace quorvane::ui {
 namespace {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/cueoutput.h"
-#include "ui/pulseloader.h"
-#include "ui/soundplayer.h"
-#include "ui/wavefile.h"
+#include "ui/sound/cueoutput.h"
+#include "ui/sound/pulseloader.h"
+#include "ui/sound/soundplayer.h"
+#include "ui/sound/wavefile.h"
 
 namespace quorvane::ui {
 namespace {

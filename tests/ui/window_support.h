@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "engine/painting.h"
-#include "ui/boardview.h"
+#include "ui/board/boardview.h"
 #include "ui/commandcolumn.h"
 #include "ui/frmmain.h"
-#include "ui/platform.h"
-#include "ui/positionstore.h"
+#include "ui/system/platform.h"
+#include "ui/system/positionstore.h"
 #include "widgets/xpbutton.h"
 
 namespace quorvane::testing {

@@ -1,4 +1,4 @@
-#include "ui/windowdrag.h"
+#include "ui/frame/windowdrag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "singleinstance.h"
+#include "ui/system/singleinstance.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

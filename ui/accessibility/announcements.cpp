@@ -1,4 +1,4 @@
-#include "announcements.h"
+#include "ui/accessibility/announcements.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -7,9 +7,9 @@
 #include <map>
 
 #include "assets/fruitnames.h"
-#include "boardaccessible.h"
-#include "boardview.h"
 #include "engine/state.h"
+#include "ui/accessibility/boardaccessible.h"
+#include "ui/board/boardview.h"
 
 namespace quorvane::ui::accessibility {
 

@@ -1,4 +1,4 @@
-#include "startuptrace.h"
+#include "ui/system/startuptrace.h"
 
 #include <QtGlobal>
 #include <chrono>

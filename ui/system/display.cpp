@@ -1,4 +1,4 @@
-#include "display.h"
+#include "ui/system/display.h"
 
 #include <sys/resource.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "pulseloader.h"
+#include "ui/sound/pulseloader.h"
 
 #include <dlfcn.h>
 

@@ -1,9 +1,9 @@
-#include "frameimage.h"
+#include "ui/frame/frameimage.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "display.h"
+#include "ui/system/display.h"
 
 namespace quorvane::ui {
 

@@ -1,11 +1,11 @@
-#include "picturebox.h"
+#include "ui/board/picturebox.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
-#include "display.h"
-#include "form2.h"
+#include "ui/board/form2.h"
+#include "ui/system/display.h"
 #include "widgets/olecolor.h"
 #include "widgets/raster.h"
 

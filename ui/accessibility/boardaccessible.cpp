@@ -1,4 +1,4 @@
-#include "boardaccessible.h"
+#include "ui/accessibility/boardaccessible.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -6,11 +6,11 @@
 #include <QPointer>
 #include <QWindow>
 
-#include "announcements.h"
 #include "assets/fruitnames.h"
-#include "boardview.h"
 #include "engine/painting.h"
 #include "engine/state.h"
+#include "ui/accessibility/announcements.h"
+#include "ui/board/boardview.h"
 
 namespace quorvane::ui::accessibility {
 
@@ -440,12 +440,6 @@ void cellChanged(BoardView* board, int row, int col) {
     QAccessibleEvent event(board, QAccessible::NameChanged);
     event.setChild(childIndex(row, col));
     QAccessible::updateAccessibility(&event);
-}
-
-// The value is read when asked for, never sent: readers speak every change of a progress bar, and
-// the time is told in words when it runs low (announcements.h).
-void timeChanged(QWidget* timeBar) {
-    clockTicked(timeBar->window());
 }
 
 }  // namespace quorvane::ui::accessibility

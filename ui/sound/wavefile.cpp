@@ -1,4 +1,4 @@
-#include "wavefile.h"
+#include "ui/sound/wavefile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <array>
 
-#include "display.h"
 #include "engine/window.h"
+#include "ui/system/display.h"
 
 namespace quorvane::ui {
 

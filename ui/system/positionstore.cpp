@@ -1,4 +1,4 @@
-#include "positionstore.h"
+#include "ui/system/positionstore.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "linklabel.h"
+#include "ui/frame/linklabel.h"
 
 #include <QMouseEvent>
 

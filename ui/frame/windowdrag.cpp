@@ -1,4 +1,4 @@
-#include "windowdrag.h"
+#include "ui/frame/windowdrag.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

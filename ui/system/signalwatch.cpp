@@ -1,4 +1,4 @@
-#include "signalwatch.h"
+#include "ui/system/signalwatch.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-#include "cueoutput.h"
-#include "wavefile.h"
+#include "ui/sound/cueoutput.h"
+#include "ui/sound/wavefile.h"
 
 namespace quorvane::ui {
 

@@ -36,7 +36,6 @@ QString cellName(const BoardView* board, int row, int col);
 // Announcements, heard only while an assistive technology listens.
 void cursorMoved(BoardView* board, int row, int col);  // the cell takes the focus
 void cellChanged(BoardView* board, int row, int col);  // its name may read differently
-void timeChanged(QWidget* timeBar);                    // a countdown tick
 
 }  // namespace accessibility
 }  // namespace quorvane::ui

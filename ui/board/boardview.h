@@ -12,7 +12,7 @@
 #include <array>
 
 #include "engine/state.h"
-#include "picturebox.h"
+#include "ui/board/picturebox.h"
 
 namespace quorvane::ui {
 

@@ -1,15 +1,15 @@
-#include "skinnedframe.h"
+#include "ui/frame/skinnedframe.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QWidget>
 
 #include "assets/assets.h"
-#include "display.h"
-#include "form2.h"
-#include "frameimage.h"
-#include "twips.h"
-#include "windowdrag.h"
+#include "ui/board/form2.h"
+#include "ui/frame/frameimage.h"
+#include "ui/frame/twips.h"
+#include "ui/frame/windowdrag.h"
+#include "ui/system/display.h"
 
 namespace quorvane::ui {
 

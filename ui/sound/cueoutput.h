@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "wavefile.h"
+#include "ui/sound/wavefile.h"
 
 struct pa_context;
 struct pa_mainloop_api;

@@ -1,4 +1,4 @@
-#include "platform.h"
+#include "ui/system/platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "ui/board/form2.h"
 
 #include <QColor>
 

@@ -1,12 +1,12 @@
-#include "soundplayer.h"
+#include "ui/sound/soundplayer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
-#include "cueoutput.h"
-#include "platform.h"
+#include "ui/sound/cueoutput.h"
+#include "ui/system/platform.h"
 
 namespace quorvane::ui {
 

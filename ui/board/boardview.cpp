@@ -1,4 +1,4 @@
-#include "boardview.h"
+#include "ui/board/boardview.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "assets/assets.h"
-#include "display.h"
 #include "engine/painting.h"
 #include "engine/selection.h"
-#include "form2.h"
-#include "startuptrace.h"
+#include "ui/board/form2.h"
+#include "ui/system/display.h"
+#include "ui/system/startuptrace.h"
 
 namespace quorvane::ui {
 

@@ -1,8 +1,8 @@
-#include "cueoutput.h"
+#include "ui/sound/cueoutput.h"
 
 #include <algorithm>
 
-#include "pulseloader.h"
+#include "ui/sound/pulseloader.h"
 
 namespace quorvane::ui {
 
