@@ -74,13 +74,16 @@ void BoardView::clickCell(int row, int col) {
 // ---- the keyboard ----
 
 // Only while the keys come here: the window's focus widget stays the board while another window
-// has the keyboard.
+// has the keyboard. Without a window manager the window may never be made active, yet keys that
+// reach it show that the keyboard is the board's.
 bool BoardView::keyCursorShown() const {
-    return keyboardInUse_ && paused != True && hasFocus();
+    return keyboardInUse_ && paused != True && window()->focusWidget() == this &&
+           (isActiveWindow() || keysArrive_);
 }
 
 void BoardView::arrowKey(int key) {
     const bool wasShown = keyCursorShown();
+    keysArrive_ = true;
     const QRect before = keyCursorRect();
     if (wasShown) {
         // One cell in the arrow's direction, never out of the playing field.
@@ -146,6 +149,9 @@ void BoardView::focusInEvent(QFocusEvent* event) {
 
 void BoardView::focusOutEvent(QFocusEvent* event) {
     PictureBox::focusOutEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason) {
+        keysArrive_ = false;  // another window has the keyboard now
+    }
     update(keyCursorRect());
 }
 

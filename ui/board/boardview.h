@@ -84,6 +84,7 @@ class BoardView : public PictureBox {
     int keyRow_ = kFirstPlayingRow;
     int keyCol_ = kFirstPlayingCol;
     bool keyboardInUse_ = false;  // set by keys, cleared by a mouse press on the board
+    bool keysArrive_ = false;     // an arrow came since the window last lost the keyboard
     std::array<std::array<bool, kCols + 1>, kRows + 1> selectedLook_{};
     // When tracing start-up: the first press on the board, until the frame that shows it.
     QElapsedTimer firstPress_;
