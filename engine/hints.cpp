@@ -30,7 +30,11 @@ void useHint() {
     }
     --hintsLeft;
     frmMain().XPButton5.setCaption(hintsCaption(hintsLeft));
-    checkDeadBoard();
+    // A level the hint ended (its last pair, or the clock during the hold) has no board left to
+    // check: the check would repaint it over the level's banner.
+    if (levelOver != True) {
+        checkDeadBoard();
+    }
 }
 
 }  // namespace quorvane
