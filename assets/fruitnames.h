@@ -1,10 +1,11 @@
 // The fruit on each tile kind, as the game reads it out: kind k is entry k - 1.
 //
 // The list matches, entry for entry, the fruit the picture generator (tools/, kFruits) draws on
-// the tile faces; `english` is the generator's own name for it, `chinese` what the player hears.
-// Change both together.
+// the tile faces; `english` is the generator's own name for it, `chinese` what the player hears,
+// translated in the context "Fruit" into the game's language. Change both together.
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
@@ -16,15 +17,31 @@ struct FruitName {
 };
 
 inline constexpr std::array<FruitName, 25> kFruitNames = {{
-    {"red apple", "红苹果"}, {"green apple", "青苹果"}, {"pear", "梨"},
-    {"tangerine", "橘子"},   {"lemon", "柠檬"},         {"banana", "香蕉"},
-    {"watermelon", "西瓜"},  {"grapes", "葡萄"},        {"strawberry", "草莓"},
-    {"blueberries", "蓝莓"}, {"melon", "甜瓜"},         {"cherries", "樱桃"},
-    {"peach", "桃子"},       {"mango", "芒果"},         {"pineapple", "菠萝"},
-    {"coconut", "椰子"},     {"kiwi", "猕猴桃"},        {"tomato", "番茄"},
-    {"olive", "橄榄"},       {"avocado", "牛油果"},     {"lime", "青柠"},
-    {"chestnut", "栗子"},    {"eggplant", "茄子"},      {"hot pepper", "辣椒"},
-    {"peanuts", "花生"},
+    {"red apple", QT_TRANSLATE_NOOP("Fruit", "红苹果")},
+    {"green apple", QT_TRANSLATE_NOOP("Fruit", "青苹果")},
+    {"pear", QT_TRANSLATE_NOOP("Fruit", "梨")},
+    {"tangerine", QT_TRANSLATE_NOOP("Fruit", "橘子")},
+    {"lemon", QT_TRANSLATE_NOOP("Fruit", "柠檬")},
+    {"banana", QT_TRANSLATE_NOOP("Fruit", "香蕉")},
+    {"watermelon", QT_TRANSLATE_NOOP("Fruit", "西瓜")},
+    {"grapes", QT_TRANSLATE_NOOP("Fruit", "葡萄")},
+    {"strawberry", QT_TRANSLATE_NOOP("Fruit", "草莓")},
+    {"blueberries", QT_TRANSLATE_NOOP("Fruit", "蓝莓")},
+    {"melon", QT_TRANSLATE_NOOP("Fruit", "甜瓜")},
+    {"cherries", QT_TRANSLATE_NOOP("Fruit", "樱桃")},
+    {"peach", QT_TRANSLATE_NOOP("Fruit", "桃子")},
+    {"mango", QT_TRANSLATE_NOOP("Fruit", "芒果")},
+    {"pineapple", QT_TRANSLATE_NOOP("Fruit", "菠萝")},
+    {"coconut", QT_TRANSLATE_NOOP("Fruit", "椰子")},
+    {"kiwi", QT_TRANSLATE_NOOP("Fruit", "猕猴桃")},
+    {"tomato", QT_TRANSLATE_NOOP("Fruit", "番茄")},
+    {"olive", QT_TRANSLATE_NOOP("Fruit", "橄榄")},
+    {"avocado", QT_TRANSLATE_NOOP("Fruit", "牛油果")},
+    {"lime", QT_TRANSLATE_NOOP("Fruit", "青柠")},
+    {"chestnut", QT_TRANSLATE_NOOP("Fruit", "栗子")},
+    {"eggplant", QT_TRANSLATE_NOOP("Fruit", "茄子")},
+    {"hot pepper", QT_TRANSLATE_NOOP("Fruit", "辣椒")},
+    {"peanuts", QT_TRANSLATE_NOOP("Fruit", "花生")},
 }};
 
 }  // namespace quorvane

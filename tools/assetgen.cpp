@@ -2,14 +2,14 @@
 //
 // Usage: quorvane-assetgen <assets-dir>
 //
-// Writes the tile faces, link pieces, banners, time bar, board background, window skin and its
-// button looks, icons, pointers, the notice text, the resource lists, the four cue sounds, two
-// contact sheets and previews of the assembled window frame. Every picture is drawn twice from
-// one description: at its own size, and at twice the size for scaled displays (Qt's "@2x" twin,
-// e.g. form2/picture1_00@2x.png), where a 1-pixel line becomes 2 pixels at the same place and
-// curves, text, gradients and fruit get the finer detail. The only inputs are fonts from
-// Debian packages (fonts-noto-color-emoji, fonts-arphic-uming, fonts-dejavu-core), so a fresh
-// machine makes the same files; running it twice gives identical bytes.
+// Writes the tile faces, link pieces, banners (in each language the game speaks), time bar, board
+// background, window skin and its button looks, icons, pointers, the notice text, the resource
+// lists, the four cue sounds, two contact sheets and previews of the assembled window frame. Every
+// picture is drawn twice from one description: at its own size, and at twice the size for scaled
+// displays (Qt's "@2x" twin, e.g. form2/picture1_00@2x.png), where a 1-pixel line becomes 2 pixels
+// at the same place and curves, text, gradients and fruit get the finer detail. The only inputs are
+// fonts from Debian packages (fonts-noto-color-emoji, fonts-arphic-uming, fonts-dejavu-core), so a
+// fresh machine makes the same files; running it twice gives identical bytes.
 //
 // The parts, one file each (makers.h lists what each makes):
 //   output.cpp        where files go, PNG writing, the resource lists
@@ -39,12 +39,18 @@ PictureSet makePictures(const std::vector<QImage>& glyphs, int s) {
     PictureSet set;
     set.faces = makeTileFaces(glyphs, s);
     makeLinkPieces(s);
-    set.pause = makePauseBanner(s);
+    const BannerWords own = ownBannerWords();
+    set.pause = makePauseBanner(own, s);
     set.timeBar = makeTimeBar(s);
-    set.gameOver = makeBanner(QStringLiteral("GAME OVER"), pixelFont(gFonts.latin, 30, true), 0.0,
-                              4.0, QStringLiteral("form2/picture5_0.png"), s);
-    set.cleared = makeBanner(QStringLiteral("恭喜过关"), pixelFont(gFonts.cjk, 34), 2.2, 6.0,
-                             QStringLiteral("form2/picture5_1.png"), s);
+    set.gameOver = makeBanner(own.gameOver, own.path(QStringLiteral("picture5_0.png")), s);
+    set.cleared = makeBanner(own.cleared, own.path(QStringLiteral("picture5_1.png")), s);
+    for (const BannerWords& words : translatedBannerWords()) {
+        makePauseBanner(words, s);
+        if (!words.gameOver.text.isEmpty()) {
+            makeBanner(words.gameOver, words.path(QStringLiteral("picture5_0.png")), s);
+        }
+        makeBanner(words.cleared, words.path(QStringLiteral("picture5_1.png")), s);
+    }
     set.background = makeBackground(s);
     set.skin = makeSkin(s);
     makeCaptionButtonLooks(set.skin, s);

@@ -48,7 +48,36 @@ QImage makeTimeBar(int s) {
     return canvas.save(QStringLiteral("form2/picture4.png"));
 }
 
-QImage makePauseBanner(int s) {
+QString BannerWords::path(const QString& name) const {
+    return language.isEmpty() ? QStringLiteral("form2/") + name
+                              : QStringLiteral("form2/%1/%2").arg(language, name);
+}
+
+BannerWords ownBannerWords() {
+    return {{},
+            {QStringLiteral("游戏暂停"), pixelFont(gFonts.cjk, 34), 1.6},
+            {QStringLiteral("点击开始"), pixelFont(gFonts.cjk, 20), 0.9},
+            {QStringLiteral("GAME OVER"), pixelFont(gFonts.latin, 30, true), 0.0, 4.0},
+            {QStringLiteral("恭喜过关"), pixelFont(gFonts.cjk, 34), 2.2, 6.0}};
+}
+
+std::vector<BannerWords> translatedBannerWords() {
+    return {
+        {QStringLiteral("en"),
+         {QStringLiteral("PAUSED"), pixelFont(gFonts.latin, 30, true), 0.0, 3.0},
+         {QStringLiteral("Click to resume"), pixelFont(gFonts.latin, 16, true), 0.0, 0.5},
+         {QStringLiteral("TIME'S UP"), pixelFont(gFonts.latin, 30, true), 0.0, 4.0},
+         {QStringLiteral("LEVEL CLEARED"), pixelFont(gFonts.latin, 30, true), 0.0, 2.0}},
+        // "GAME OVER" reads the same in Taiwan.
+        {QStringLiteral("zh_TW"),
+         {QStringLiteral("遊戲暫停"), pixelFont(gFonts.cjkTaiwan, 34), 1.6},
+         {QStringLiteral("點擊開始"), pixelFont(gFonts.cjkTaiwan, 20), 0.9},
+         {},
+         {QStringLiteral("恭喜過關"), pixelFont(gFonts.cjkTaiwan, 34), 2.2, 6.0}},
+    };
+}
+
+QImage makePauseBanner(const BannerWords& words, int s) {
     Canvas canvas(195, 146, s);
     QPainter& p = canvas.painter();
     p.fillRect(QRect(0, 0, 195, 146), kOutline);
@@ -63,15 +92,14 @@ QImage makePauseBanner(int s) {
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(90, 22, 5, 18), 1.5, 1.5);
     p.drawRoundedRect(QRectF(100.5, 22, 5, 18), 1.5, 1.5);
-    drawCentredText(p, pixelFont(gFonts.cjk, 34), QStringLiteral("游戏暂停"),
-                    QRectF(0, 56, 195, 40), kInk, 1.6);
-    drawCentredText(p, pixelFont(gFonts.cjk, 20), QStringLiteral("点击开始"),
-                    QRectF(0, 102, 195, 26), rgb(0xc0561a), 0.9);
-    return canvas.save(QStringLiteral("form2/picture3.png"));
+    drawCentredText(p, words.paused.font, words.paused.text, QRectF(0, 56, 195, 40), kInk,
+                    words.paused.stroke, words.paused.spacing);
+    drawCentredText(p, words.prompt.font, words.prompt.text, QRectF(0, 102, 195, 26), rgb(0xc0561a),
+                    words.prompt.stroke, words.prompt.spacing);
+    return canvas.save(words.path(QStringLiteral("picture3.png")));
 }
 
-QImage makeBanner(const QString& text, const QFont& font, double stroke, double spacing,
-                  const QString& rel, int s) {
+QImage makeBanner(const BannerLine& line, const QString& rel, int s) {
     Canvas canvas(362, 42, s, QImage::Format_RGB32, Qt::white);
     QPainter& p = canvas.painter();
     p.setPen(Qt::NoPen);
@@ -81,7 +109,8 @@ QImage makeBanner(const QString& text, const QFont& font, double stroke, double 
     p.fillRect(0, 40, 362, 2, kBannerRed);
     p.fillRect(0, 0, 2, 42, kBannerRed);
     p.fillRect(360, 0, 2, 42, kBannerRed);
-    drawCentredText(p, font, text, QRectF(0, 0, 362, 42), kBannerRed, stroke, spacing);
+    drawCentredText(p, line.font, line.text, QRectF(0, 0, 362, 42), kBannerRed, line.stroke,
+                    line.spacing);
     return canvas.save(rel);
 }
 

@@ -32,11 +32,31 @@ std::vector<QImage> makeTileFaces(const std::vector<QImage>& glyphs, int s);
 
 // --- banners.cpp: link pieces, time bar, banners, board background -------------------------
 
+// A line of words on a banner and how it is drawn: thickened by `stroke`, letters apart by
+// `spacing` pixels.
+struct BannerLine {
+    QString text;
+    QFont font;
+    double stroke = 0.0;
+    double spacing = 0.0;
+};
+
+// The words of the three banners in one language; a line without text keeps the banner of the
+// game's own language (Simplified Chinese, in form2/ itself; the others in form2/<language>/).
+struct BannerWords {
+    QString language;  // empty for the game's own, else "en" or "zh_TW"
+    BannerLine paused, prompt, gameOver, cleared;
+    QString path(const QString& name) const;  // "form2/en/picture3.png"
+};
+
+// The words in the game's own language, then in each of its translations.
+BannerWords ownBannerWords();
+std::vector<BannerWords> translatedBannerWords();
+
 void makeLinkPieces(int s);
 QImage makeTimeBar(int s);
-QImage makePauseBanner(int s);
-QImage makeBanner(const QString& text, const QFont& font, double stroke, double spacing,
-                  const QString& rel, int s);
+QImage makePauseBanner(const BannerWords& words, int s);
+QImage makeBanner(const BannerLine& line, const QString& rel, int s);
 QImage makeBackground(int s);
 
 // --- skin.cpp: the window skin and the looks of its caption images ---------------------------

@@ -57,6 +57,8 @@ void loadFonts() {
                             QStringLiteral("Noto Color Emoji"));
     gFonts.cjk = loadFont(QStringLiteral("/usr/share/fonts/truetype/arphic/uming.ttc"),
                           QStringLiteral("UMing CN"));
+    gFonts.cjkTaiwan = loadFont(QStringLiteral("/usr/share/fonts/truetype/arphic/uming.ttc"),
+                                QStringLiteral("UMing TW"));
     gFonts.latin = loadFont(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"),
                             QStringLiteral("DejaVu Sans"));
 }
@@ -79,6 +81,13 @@ void drawCentredText(QPainter& p, const QFont& font, const QString& text, const 
     QPainterPath path;
     path.addText(0, 0, f, text);
     const QRectF ink = path.boundingRect();
+    // A word that would touch the edge of its box is a word the box has no room for.
+    if (ink.width() + stroke > box.width() - 4.0 || ink.height() + stroke > box.height() - 2.0) {
+        fail(QStringLiteral("\"%1\" does not fit in %2 x %3")
+                 .arg(text)
+                 .arg(box.width())
+                 .arg(box.height()));
+    }
     path.translate(box.center() - ink.center());
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);

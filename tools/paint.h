@@ -39,6 +39,7 @@ inline const QColor kInk = rgb(0x1c3b35);
 struct Fonts {
     QString emoji;
     QString cjk;
+    QString cjkTaiwan;  // the same Song with the character shapes taught in Taiwan
     QString latin;
 };
 extern Fonts gFonts;

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "ui/frame/linklabel.h"
+#include "ui/system/language.h"
 #include "ui/system/platform.h"
 #include "version.h"
 
@@ -24,24 +25,30 @@ QString gameTitle() {
 }
 
 QString aboutText() {
-    return QStringLiteral("本程序《Quorvane》是一款经典好玩的小游戏。\r\n") +
-           QStringLiteral("仅供个人娱乐，严禁非法传播或用于商业用途！\r\n") +
-           QStringLiteral("（当前程序版本为%1）").arg(versionText());
+    return QCoreApplication::translate("About", "本程序《Quorvane》是一款经典好玩的小游戏。") +
+           QStringLiteral("\r\n") +
+           QCoreApplication::translate("About", "本程序是自由软件，依照 MIT 许可证发布。") +
+           QStringLiteral("\r\n") +
+           QCoreApplication::translate("About", "（当前程序版本为%1）").arg(versionText());
 }
 
 LinkLabel* makeNotice(QWidget* window) {
+    // The notice as the resources hold it, named here for the translation tools.
+    static_cast<void>(QT_TRANSLATE_NOOP("About", "© 2026 Quorvane 开发组"));
     QFile text(QStringLiteral(":/text/notice.txt"));
     const bool read = text.open(QIODevice::ReadOnly);
-    auto* notice =
-        new LinkLabel(read ? QString::fromUtf8(text.readAll()).trimmed() : QString(), window);
+    const QByteArray written = read ? text.readAll().trimmed() : QByteArray();
+    auto* notice = new LinkLabel(QCoreApplication::translate("About", written.constData()), window);
     notice->setStyleSheet(QStringLiteral("color: #ffffff;"));
-    notice->setToolTip(QStringLiteral("查看版权所有者信息"));
+    notice->setToolTip(QCoreApplication::translate("About", "查看版权所有者信息"));
     notice->adjustSize();
     return notice;
 }
 
 QString helpPage(const QString& appDir) {
-    return appFile(appDir, QStringLiteral("help.html"));
+    // In the game's language where the page is there in it.
+    const QString page = appFile(appDir, fileNameFor(QStringLiteral("help.html"), gameLanguage()));
+    return QFileInfo(page).isFile() ? page : appFile(appDir, QStringLiteral("help.html"));
 }
 
 void openHelpPage(const QString& file) {

@@ -1,8 +1,10 @@
 #include "ui/commandcolumn.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <QtGlobal>
 
+#include "ui/enginehost.h"
 #include "ui/frame/twips.h"
 #include "widgets/propertybag.h"
 #include "widgets/xpbutton.h"
@@ -13,6 +15,25 @@ static void initLayoutResource() {
 }
 
 namespace quorvane::ui {
+
+namespace {
+
+// The captions buttons.layout gives, named here for the translation tools. The pause and hint
+// buttons' captions are the engine's.
+[[maybe_unused]] constexpr const char* kLayoutCaptions[] = {
+    QT_TRANSLATE_NOOP("Buttons", "重新载入"),
+    QT_TRANSLATE_NOOP("Buttons", "关于"),
+    QT_TRANSLATE_NOOP("Buttons", "官方网站"),
+    QT_TRANSLATE_NOOP("Buttons", "游戏频道"),
+};
+
+}  // namespace
+
+QString buttonCaption(const QString& caption) {
+    const QString engine = engineText(caption.toStdString());
+    return engine != caption ? engine
+                             : QCoreApplication::translate("Buttons", caption.toUtf8().constData());
+}
 
 void initUiResources() {
     initLayoutResource();
@@ -28,6 +49,9 @@ CommandColumn::CommandColumn(QWidget* window) {
         auto* button = new qm::XPButton(window);
         button->setObjectName(name);
         button->ReadProperties(layout.Section(name));
+        if (const QString shown = buttonCaption(button->caption()); shown != button->caption()) {
+            button->setCaption(shown);
+        }
         button->setGeometry(px(9960), px(place.topTwips), 80, 33);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, button);

@@ -1,6 +1,7 @@
 // The six command buttons down the right-hand side of the window.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <optional>
 
@@ -49,6 +50,9 @@ class CommandColumn {
   private:
     std::array<qm::XPButton*, 6> buttons_{};
 };
+
+// A caption of the layout, or one the engine writes, in the game's language.
+QString buttonCaption(const QString& caption);
 
 // Registers the window's compiled-in layout; the window does it itself, tests may call it first.
 void initUiResources();

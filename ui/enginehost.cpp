@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTime>
 
+#include "engine/captions.h"
 #include "engine/clock.h"
 #include "engine/sound.h"
 #include "engine/state.h"
@@ -20,10 +21,27 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Every text the engine writes, named here for the translation tools.
+[[maybe_unused]] constexpr const char* kEngineTexts[] = {
+    QT_TRANSLATE_NOOP("Engine", "暂停"),          QT_TRANSLATE_NOOP("Engine", "开始"),
+    QT_TRANSLATE_NOOP("Engine", "> 下一关"),      QT_TRANSLATE_NOOP("Engine", "继续游戏"),
+    QT_TRANSLATE_NOOP("Engine", "程序执行错误!"), QT_TRANSLATE_NOOP("Engine", "求助 %1"),
+};
+
 }  // namespace
 
+QString engineText(std::string_view utf8) {
+    // The hint button's caption carries the hints left: "求助 7".
+    const std::string hintWord = hintsCaption(0).substr(0, hintsCaption(0).size() - 1);
+    if (utf8.starts_with(hintWord)) {
+        return QCoreApplication::translate("Engine", "求助 %1")
+            .arg(fromUtf8(utf8.substr(hintWord.size())));
+    }
+    return QCoreApplication::translate("Engine", std::string(utf8).c_str());
+}
+
 void EngineHost::LabelAdapter::setCaption(std::string_view utf8) {
-    label_->setText(fromUtf8(utf8));
+    label_->setText(engineText(utf8));
 }
 
 // "Visible" is the label's own flag, whether or not its window is on screen yet.
@@ -36,7 +54,7 @@ void EngineHost::LabelAdapter::setEnabled(bool enabled) {
 }
 
 void EngineHost::ButtonCaption::setCaption(std::string_view utf8) {
-    button_->setCaption(fromUtf8(utf8));
+    button_->setCaption(engineText(utf8));
 }
 
 EngineHost::EngineHost(const QString& appDir, const Widgets& widgets, QWidget* owner)
@@ -85,7 +103,7 @@ void EngineHost::prepareSounds() {
 }
 
 void EngineHost::fatalError(std::string_view utf8Message) {
-    desktop().fatal(owner_, fromUtf8(utf8Message));
+    desktop().fatal(owner_, engineText(utf8Message));
 }
 
 int EngineHost::clockSecond() {

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <memory>
+#include <string_view>
 
 #include "engine/random.h"
 #include "engine/window.h"
@@ -21,6 +23,9 @@ namespace quorvane::ui {
 
 class PictureBox;
 class SoundPlayer;
+
+// A text the engine writes ("暂停", "求助 7" ...) in the game's language.
+QString engineText(std::string_view utf8);
 
 class EngineHost : public QObject, public HostServices {
     Q_OBJECT

@@ -12,6 +12,7 @@
 #include "ui/accessibility/announcements.h"
 #include "ui/accessibility/boardaccessible.h"
 #include "ui/board/boardview.h"
+#include "ui/board/levelcaption.h"
 #include "ui/enginehost.h"
 #include "ui/firstdeal.h"
 #include "ui/frame/linklabel.h"
@@ -24,17 +25,6 @@
 #include "widgets/xpbutton.h"
 
 namespace quorvane::ui {
-
-namespace {
-
-template <typename LabelType>
-LabelType* makeLabel(const QString& text, QRect geometry, QWidget* parent) {
-    auto* label = new LabelType(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
-}  // namespace
 
 FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), appDir_(appDir) {
@@ -72,15 +62,21 @@ void FrmMainWindow::buildControls() {
     timeBar_->setBackColor(QColor(QRgb(kFrameBodyRgb)).darker(160));
     timeBar_->Cls();
 
-    levelPrefix_ = makeLabel<QLabel>(QStringLiteral("第"), pxRect(840, 0, 300, 285), boardPanel_);
-    levelNumber_ = makeLabel<QLabel>(QStringLiteral("1"), pxRect(1320, 0, 180, 285), boardPanel_);
-    levelSuffix_ = makeLabel<QLabel>(QStringLiteral("关"), pxRect(1650, 0, 300, 285), boardPanel_);
-    levelNumber_->setAlignment(Qt::AlignCenter);
+    const LevelCaption levelCaption = makeLevelCaption(boardPanel_);
+    levelPrefix_ = levelCaption.before;
+    levelNumber_ = levelCaption.number;
+    levelSuffix_ = levelCaption.after;
     accessibility::markTimeBar(timeBar_);
     accessibility::markLevelCaption(levelNumber_, levelPrefix_, levelSuffix_);
 
-    nextLevelLink_ = makeLabel<LinkLabel>(QString::fromUtf8(kNextLevelCaption),
-                                          pxRect(9990, 570, 945, 210), this);
+    // The link grows to the right when one of its two captions needs it.
+    nextLevelLink_ = new LinkLabel(engineText(kNextLevelCaption), this);
+    nextLevelLink_->setGeometry(pxRect(9990, 570, 945, 210));
+    const QFontMetrics link(nextLevelLink_->font());
+    nextLevelLink_->resize(
+        std::max({nextLevelLink_->width(), link.horizontalAdvance(engineText(kNextLevelCaption)),
+                  link.horizontalAdvance(engineText(kContinueCaption))}),
+        nextLevelLink_->height());
     nextLevelLink_->setStyleSheet(QStringLiteral("color: #c00000;"));
     nextLevelLink_->hide();
     nextLevelLink_->setEnabled(false);
@@ -122,7 +118,7 @@ void FrmMainWindow::Form_Load() {
 
     place_.load(screen() != nullptr ? screen() : QApplication::primaryScreen());
     setWindowTitle(title());
-    commands_->button(Command::WebSite)->setCaption(QStringLiteral("官方网站"));
+    commands_->button(Command::WebSite)->setCaption(buttonCaption(QStringLiteral("官方网站")));
     show();
     timeBar_->PaintPicture(Form2::Picture4, 0, 0, 450, 10);
 
@@ -151,11 +147,11 @@ void FrmMainWindow::Form_Unload() {
 
 void FrmMainWindow::restartClicked() {
     if (!desktop().askYesNo(this, QStringLiteral("Quorvane"),
-                            QStringLiteral("你确定要重新载入游戏吗？"))) {
+                            QCoreApplication::translate("Window", "你确定要重新载入游戏吗？"))) {
         return;
     }
     startLevel();
-    commands_->button(Command::Pause)->setCaption(QString::fromUtf8(kPauseCaption));
+    commands_->button(Command::Pause)->setCaption(engineText(kPauseCaption));
 }
 
 void FrmMainWindow::pauseClicked() {
@@ -177,7 +173,7 @@ void FrmMainWindow::hintClicked() {
 }
 
 void FrmMainWindow::aboutClicked() {
-    desktop().inform(this, QStringLiteral("关于本程序..."), aboutText());
+    desktop().inform(this, QCoreApplication::translate("Window", "关于本程序..."), aboutText());
 }
 
 void FrmMainWindow::webSiteClicked() {
@@ -204,7 +200,7 @@ void FrmMainWindow::boardReleased() {
 
 void FrmMainWindow::closeImageClicked() {
     if (desktop().askYesNo(this, QStringLiteral("Quorvane"),
-                           QStringLiteral("你确定要关闭并结束程序吗？"))) {
+                           QCoreApplication::translate("Window", "你确定要关闭并结束程序吗？"))) {
         close();
     }
 }

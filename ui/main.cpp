@@ -2,12 +2,15 @@
 #include <malloc.h>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <csignal>
+#include <cstdio>
 
 #include "assets/assets.h"
 #include "assets/assets2x.h"
 #include "ui/frmmain.h"
 #include "ui/system/display.h"
+#include "ui/system/language.h"
 #include "ui/system/signalwatch.h"
 #include "ui/system/singleinstance.h"
 #include "version.h"
@@ -29,14 +32,32 @@ void bringForward(QWidget& window, const quorvane::ui::ForwardRequest& request) 
     qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
-// Parses the command line; --help and --version print and end the program here.
-void parseCommandLine(const QCoreApplication& app) {
+// Parses the command line; --help and --version print and end the program here. Gives the
+// language to play in, or nothing for a language the game does not speak.
+std::optional<quorvane::ui::Language> parseCommandLine(const QCoreApplication& app) {
+    using quorvane::ui::Language;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Quorvane: link two tiles of one kind with at most two bends to clear the board."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Play in <language>: zh_CN (Simplified Chinese), zh_TW (Traditional "
+                       "Chinese) or en (English). By default, the desktop's language."),
+        QStringLiteral("language"));
+    parser.addOption(languageOption);
     parser.process(app);
+    if (!parser.isSet(languageOption)) {
+        return quorvane::ui::languageForDesktop(QLocale::system().uiLanguages());
+    }
+    const std::optional<Language> chosen =
+        quorvane::ui::languageNamed(parser.value(languageOption));
+    if (!chosen) {
+        std::fprintf(stderr, "quorvane: no language \"%s\"; zh_CN, zh_TW or en\n",
+                     qPrintable(parser.value(languageOption)));
+    }
+    return chosen;
 }
 
 bool onlyAsksForText(int argc, char* argv[]) {
@@ -79,7 +100,12 @@ int main(int argc, char* argv[]) {
     // other: both at once.
     quorvane::ui::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
-    parseCommandLine(app);
+    const std::optional<quorvane::ui::Language> chosen = parseCommandLine(app);
+    if (!chosen) {
+        return 2;
+    }
+    const quorvane::ui::Language language = *chosen;
+    quorvane::ui::useLanguage(language);
 
     quorvane::initAssets();
     // The buttons' pictures come decoded with the program, as the board's do.
@@ -89,7 +115,7 @@ int main(int argc, char* argv[]) {
     fontConfig.finish();
     // The buttons ask for a Song face at 9 points: the closest installed ones, scalable on a
     // scaled screen.
-    quorvane::ui::setUpFonts(quorvane::ui::startupPixelRatio());
+    quorvane::ui::setUpFonts(quorvane::ui::startupPixelRatio(), language);
 
     quorvane::ui::FrmMainWindow window(QCoreApplication::applicationDirPath());
     // A logout (SIGHUP, SIGTERM) or Ctrl+C in a terminal ends the game as its close box does when

@@ -32,7 +32,7 @@ class Assets2x : public ::testing::Test {
     static std::vector<QString> onePictures() {
         std::vector<QString> paths;
         for (const char* folder : {":/form2", ":/board", ":/frame", ":/icons"}) {
-            QDirIterator it(QString::fromLatin1(folder));
+            QDirIterator it(QString::fromLatin1(folder), QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString path = it.next();
                 if (path.endsWith(QLatin1String(".png")) && !path.contains(QLatin1String("@2x"))) {
@@ -119,9 +119,10 @@ TEST_F(Assets2x, EveryPictureHasATwinOfTwiceItsSize) {
         EXPECT_EQ(load(twin).size(), one.size() * 2) << twin.toStdString();
         ++twins;
     }
-    // 58 pictures of form2, the background and a pointer, the skin and six small frame pictures,
-    // three icons; and no twin without its picture.
-    EXPECT_EQ(twins, 58 + 2 + 7 + 3);
+    // 58 pictures of form2 and 5 banners in the translations (form2/en, form2/zh_TW), the
+    // background and a pointer, the skin and six small frame pictures, three icons; and no twin
+    // without its picture.
+    EXPECT_EQ(twins, 58 + 5 + 2 + 7 + 3);
     for (const char* folder : {":/form2", ":/board", ":/frame", ":/icons"}) {
         QDirIterator it(QString::fromLatin1(folder));
         while (it.hasNext()) {

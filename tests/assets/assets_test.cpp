@@ -203,7 +203,9 @@ TEST_F(Assets, ResourceTreeHoldsExactlyThePictureSet) {
             ++count;
         }
     }
-    EXPECT_EQ(count, 50 + 4 + 1 + 1 + 2);
+    // And the banners with words in the translations: three in English, two in Traditional
+    // Chinese, where "GAME OVER" stays.
+    EXPECT_EQ(count, 50 + 4 + 1 + 1 + 2 + 3 + 2);
 }
 
 // --- The skin against the window frame's eight copies --------------------------------------

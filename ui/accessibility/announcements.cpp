@@ -1,6 +1,7 @@
 #include "ui/accessibility/announcements.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
 #include <array>
@@ -22,27 +23,27 @@ int percentOf(int timeUnits) {
     return (timeUnits * 100 + kTimeCap / 2) / kTimeCap;
 }
 
-QString fruitName(int kind) {
-    if (kind < 1 || kind > kKinds) {
-        return {};
-    }
-    const std::string_view name = kFruitNames[static_cast<std::size_t>(kind - 1)].chinese;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+// Two pieces of news told as one: "第 1 关，剩余时间 100%".
+QString joined(const QString& first, const QString& second) {
+    return QCoreApplication::translate("News", "%1，%2").arg(first, second);
 }
 
 QString levelText(int levelNumber) {
-    return QStringLiteral("第 %1 关").arg(levelNumber);
+    return QCoreApplication::translate("News", "第 %1 关").arg(levelNumber);
 }
 
 // What the player hears when the level is over, and what then takes them on.
 QString overText(int dealtLevel) {
     if (pairsRemoved >= kPairsPerLevel) {
         if (level == dealtLevel) {
-            return QStringLiteral("第 %1 关过关，按 N 重玩这一关").arg(dealtLevel);
+            return QCoreApplication::translate("News", "第 %1 关过关，按 N 重玩这一关")
+                .arg(dealtLevel);
         }
-        return QStringLiteral("第 %1 关过关，按 N 进入第 %2 关").arg(dealtLevel).arg(level);
+        return QCoreApplication::translate("News", "第 %1 关过关，按 N 进入第 %2 关")
+            .arg(dealtLevel)
+            .arg(level);
     }
-    return QStringLiteral("时间到，按 N 重玩第 %1 关").arg(level);
+    return QCoreApplication::translate("News", "时间到，按 N 重玩第 %1 关").arg(level);
 }
 
 class MainWindowAccessible;
@@ -151,19 +152,21 @@ class Narrator {
         // A tenth and a quarter of the time cap, rounded as the percentages are.
         if (!warnedTenth_ && percentOf(timeLeft) <= 10) {
             warnedTenth_ = warnedQuarter_ = true;
-            news_.tell(QStringLiteral("时间不多，") + timeLeftText(timeLeft));
+            news_.tell(
+                joined(QCoreApplication::translate("News", "时间不多"), timeLeftText(timeLeft)));
         } else if (!warnedQuarter_ && percentOf(timeLeft) <= 25) {
             warnedQuarter_ = true;
-            news_.tell(QStringLiteral("时间不多，") + timeLeftText(timeLeft));
+            news_.tell(
+                joined(QCoreApplication::translate("News", "时间不多"), timeLeftText(timeLeft)));
         }
     }
 
     void tellTime() {
-        QString text = timeLeftText(timeLeft) + QStringLiteral("，") + levelText(level);
+        QString text = joined(timeLeftText(timeLeft), levelText(level));
         if (levelOver == True) {
             text = overText(dealtLevel_);
         } else if (paused == True) {
-            text += QStringLiteral("，已暂停");
+            text = joined(text, QCoreApplication::translate("News", "已暂停"));
         }
         news_.tell(text);
     }
@@ -261,13 +264,14 @@ void Narrator::look() {
         dealtLevel_ = now.level;
         warnedQuarter_ = warnedTenth_ = false;
         if (looked_) {
-            news << levelText(now.level) + QStringLiteral("，") + timeLeftText(timeLeft);
+            news << joined(levelText(now.level), timeLeftText(timeLeft));
         }
     } else {
         const bool ended = now.over && !seen_.over;
         // A level that ends while paused ends the pause too; the end says enough.
         if (now.paused != seen_.paused && !ended) {
-            news << (now.paused ? QStringLiteral("游戏暂停") : QStringLiteral("游戏继续"));
+            news << (now.paused ? QCoreApplication::translate("News", "游戏暂停")
+                                : QCoreApplication::translate("News", "游戏继续"));
         }
         // The tiles gone, by kind: a reshuffle moves the rest, so places cannot tell.
         std::map<int, int> gone;
@@ -288,16 +292,18 @@ void Narrator::look() {
             }
         }
         if (!removed.isEmpty()) {
-            news << QStringLiteral("消除 ") + removed.join(QLatin1Char(' '));
+            // Between the fruit names: a space in Chinese, a comma in English.
+            news << QCoreApplication::translate("News", "消除 %1")
+                        .arg(removed.join(QCoreApplication::translate("News", " ", "list")));
         }
         if (moved) {
-            news << QStringLiteral("重新洗牌");
+            news << QCoreApplication::translate("News", "重新洗牌");
         }
         // A new pick that stays picked; one that found its partner is told by the removal.
         const bool newPick = now.pickRow != seen_.pickRow || now.pickCol != seen_.pickCol;
         if (newPick && !holdingLink && !now.paused && removed.isEmpty() &&
             board->showsSelectedLook(now.pickRow, now.pickCol)) {
-            news << QStringLiteral("已选中");
+            news << QCoreApplication::translate("News", "已选中");
         }
         if (ended) {
             news << overText(dealtLevel_);
@@ -316,7 +322,7 @@ void Narrator::look() {
     looked_ = true;
     seen_ = now;
     if (!news.isEmpty()) {
-        news_.tell(news.join(QStringLiteral("，")));
+        news_.tell(news.join(QCoreApplication::translate("News", "，", "between news")));
     }
 }
 
@@ -355,7 +361,15 @@ int newsCount(QWidget* window) {
 }
 
 QString timeLeftText(int timeUnits) {
-    return QStringLiteral("剩余时间 %1%").arg(percentOf(timeUnits));
+    return QCoreApplication::translate("News", "剩余时间 %1%").arg(percentOf(timeUnits));
+}
+
+QString fruitName(int kind) {
+    if (kind < 1 || kind > kKinds) {
+        return {};
+    }
+    return QCoreApplication::translate(
+        "Fruit", kFruitNames[static_cast<std::size_t>(kind - 1)].chinese.data());
 }
 
 }  // namespace quorvane::ui::accessibility

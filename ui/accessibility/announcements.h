@@ -34,5 +34,7 @@ int newsCount(QWidget* window);
 
 // The words of the news.
 QString timeLeftText(int timeUnits);  // "剩余时间 84%"
+// The fruit of a tile kind (1 .. kKinds) in the game's language; nothing for any other kind.
+QString fruitName(int kind);
 
 }  // namespace quorvane::ui::accessibility

@@ -1,12 +1,12 @@
 #include "ui/accessibility/boardaccessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QWindow>
 
-#include "assets/fruitnames.h"
 #include "engine/painting.h"
 #include "engine/state.h"
 #include "ui/accessibility/announcements.h"
@@ -35,10 +35,6 @@ bool hasRole(const QObject* object, const char* role) {
 
 int childIndex(int row, int col) {
     return (row - kFirstPlayingRow) * kTableCols + (col - kFirstPlayingCol);
-}
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // ---- a cell of the board ----
@@ -158,9 +154,10 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
         }
         switch (t) {
             case QAccessible::Name:
-                return QStringLiteral("棋盘");
+                return QCoreApplication::translate("Board", "棋盘");
             case QAccessible::Description:
-                return QStringLiteral("方向键移动光标，空格键或回车键选择光标处的方块");
+                return QCoreApplication::translate(
+                    "Board", "方向键移动光标，空格键或回车键选择光标处的方块");
             default:
                 return QAccessibleWidget::text(t);
         }
@@ -223,9 +220,11 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
         return cells;
     }
     QString columnDescription(int column) const override {
-        return QStringLiteral("第%1列").arg(column + 1);
+        return QCoreApplication::translate("Board", "第%1列").arg(column + 1);
     }
-    QString rowDescription(int row) const override { return QStringLiteral("第%1行").arg(row + 1); }
+    QString rowDescription(int row) const override {
+        return QCoreApplication::translate("Board", "第%1行").arg(row + 1);
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return kTableCols; }
@@ -261,7 +260,7 @@ class TimeBarAccessible : public QAccessibleWidget, public QAccessibleValueInter
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return QStringLiteral("剩余时间");
+            return QCoreApplication::translate("Board", "剩余时间");
         }
         if (t == QAccessible::Value) {
             return QString::number(timeLeft);
@@ -415,17 +414,16 @@ void markLevelCaption(QLabel* number, QLabel* before, QLabel* after) {
 }
 
 QString cellName(const BoardView* board, int row, int col) {
-    QString name = QStringLiteral("第%1行第%2列 ")
-                       .arg(row - kFirstPlayingRow + 1)
-                       .arg(col - kFirstPlayingCol + 1);
+    const QString place = QCoreApplication::translate("Board", "第%1行第%2列")
+                              .arg(row - kFirstPlayingRow + 1)
+                              .arg(col - kFirstPlayingCol + 1);
     const Cell& cell = quorvane::board[row][col];
-    if (cell.present == 1 && cell.kind >= 1 && cell.kind <= kKinds) {
-        name += fromUtf8(kFruitNames[static_cast<std::size_t>(cell.kind - 1)].chinese);
-    } else {
-        name += QStringLiteral("空");
-    }
+    const bool tile = cell.present == 1 && cell.kind >= 1 && cell.kind <= kKinds;
+    QString name =
+        QCoreApplication::translate("Board", "%1 %2", "place and fruit")
+            .arg(place, tile ? fruitName(cell.kind) : QCoreApplication::translate("Board", "空"));
     if (board->showsSelectedLook(row, col)) {
-        name += QStringLiteral(" 已选中");
+        name = QCoreApplication::translate("Board", "%1 已选中").arg(name);
     }
     return name;
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "assets/assets2x.h"
+#include "ui/system/language.h"
 
 namespace quorvane::ui {
 
@@ -16,6 +17,17 @@ QImage loadPicture(const QString& path, QSize expected, qreal ratio) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+namespace {
+
+// A banner with words on it: in the game's language where it is drawn in it.
+QImage loadBanner(const QString& path, QSize expected, qreal ratio) {
+    const QImage local = loadAsset(picturePath(path), ratio);
+    return local.isNull() ? loadPicture(path, expected, ratio)
+                          : local.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
 Form2Pictures::Form2Pictures(qreal ratio) : ratio_(ratio) {
     for (int i = 0; i < 50; ++i) {
         picture1_[i] = loadPicture(QString(":/form2/picture1_%1.png").arg(i, 2, 10, QChar('0')),
@@ -26,11 +38,10 @@ Form2Pictures::Form2Pictures(qreal ratio) : ratio_(ratio) {
     for (int i = 0; i < 4; ++i) {
         picture2_[i] = loadPicture(QString(":/form2/picture2_%1.png").arg(i), pieceSizes[i], ratio);
     }
-    picture3_ = loadPicture(":/form2/picture3.png", QSize(195, 146), ratio);
+    picture3_ = loadBanner(":/form2/picture3.png", QSize(195, 146), ratio);
     picture4_ = loadPicture(":/form2/picture4.png", QSize(450, 10), ratio);
     for (int i = 0; i < 2; ++i) {
-        picture5_[i] =
-            loadPicture(QString(":/form2/picture5_%1.png").arg(i), QSize(362, 42), ratio);
+        picture5_[i] = loadBanner(QString(":/form2/picture5_%1.png").arg(i), QSize(362, 42), ratio);
     }
     background_ = loadPicture(":/board/background.png", QSize(640, 480), ratio);
 }

@@ -20,7 +20,11 @@ namespace quorvane::ui {
 namespace {
 
 const QString kScalableSong = QStringLiteral("AR PL UMing CN");
+// The same face with the character shapes taught in Taiwan.
+const QString kScalableSongTaiwan = QStringLiteral("AR PL UMing TW");
 const QString kBitmapSong = QStringLiteral("WenQuanYi Bitmap Song");
+// Latin letters at 9 points: hinted to the pixel grid at 1x, smooth above it.
+const QString kLatinSans = QStringLiteral("DejaVu Sans");
 
 // The X11 server takes a pointer picture pixel for pixel, hot spot included; a Wayland compositor
 // takes the picture with its scale and the hot spot in the window's own (logical) units.
@@ -51,18 +55,26 @@ QRect toDevice(QRect logical, qreal ratio) {
     return {left, top, right - left, bottom - top};
 }
 
-void setUpFonts(qreal ratio) {
-    if (ratio == 1.0) {
-        QFont::insertSubstitutions(QStringLiteral("宋体"), {kBitmapSong, kScalableSong});
+void setUpFonts(qreal ratio, Language language) {
+    const QString song = QStringLiteral("宋体");
+    QFont::removeSubstitutions(song);
+    if (language == Language::English) {
+        QFont::insertSubstitutions(song, {kLatinSans, kScalableSong, kBitmapSong});
         return;
     }
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {kScalableSong, kBitmapSong});
+    const QString scalableSong =
+        language == Language::TraditionalChinese ? kScalableSongTaiwan : kScalableSong;
+    if (ratio == 1.0) {
+        QFont::insertSubstitutions(song, {kBitmapSong, scalableSong});
+        return;
+    }
+    QFont::insertSubstitutions(song, {scalableSong, kBitmapSong});
     // The default face has no Chinese glyphs; name the scalable Song as the next family so those
     // glyphs come from it rather than from whatever bitmap face the system would fall back to.
     // The default face is named by the family it resolves to: a generic name such as "Sans Serif"
     // would not be found in a list and the Song face would take the Latin letters too.
     QFont labels = QApplication::font();
-    labels.setFamilies({QFontInfo(labels).family(), kScalableSong});
+    labels.setFamilies({QFontInfo(labels).family(), scalableSong});
     QApplication::setFont(labels);
 }
 

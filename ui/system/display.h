@@ -9,6 +9,8 @@
 #include <QString>
 #include <thread>
 
+#include "ui/system/language.h"
+
 namespace quorvane::ui {
 
 // The device pixel ratio of the screen the window opens on (the primary one); 1 without a screen.
@@ -26,10 +28,11 @@ QRect toDevice(QRect logical, qreal ratio);
 
 // The Song face the buttons ask for ("宋体") and the face of every other label. At ratio 1 the
 // buttons take the 12-pixel bitmap Song and labels keep the default face, as ever; on a scaled
-// screen a bitmap face cannot grow, so the buttons take the scalable "AR PL UMing CN" first and the
-// labels' Chinese glyphs come from it too, at the same point size. Call once at start, with the
-// ratio of startupPixelRatio().
-void setUpFonts(qreal ratio);
+// screen a bitmap face cannot grow, so the buttons take the scalable "AR PL UMing CN" first (its
+// Taiwanese twin in Traditional Chinese) and the labels' Chinese glyphs come from it too, at the
+// same point size. In English the buttons take a sans face made for Latin letters. Call once at
+// start, with the ratio of startupPixelRatio() and the game's language.
+void setUpFonts(qreal ratio, Language language);
 
 // Reads the system's font configuration on a thread of its own, begun at construction, so that
 // the first text the window lays out finds it read. finish() (and the destructor) waits for it.
