@@ -5,4 +5,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 "$lupdate" -silent -locations none -no-obsolete -source-language zh_CN ui assets/fruitnames.h \
-    -ts translations/quorvane_en.ts translations/quorvane_zh_TW.ts
+    -ts translations/quorvane_*.ts

@@ -47,8 +47,13 @@ LinkLabel* makeNotice(QWidget* window) {
 
 QString helpPage(const QString& appDir) {
     // In the game's language where the page is there in it.
-    const QString page = appFile(appDir, fileNameFor(QStringLiteral("help.html"), gameLanguage()));
-    return QFileInfo(page).isFile() ? page : appFile(appDir, QStringLiteral("help.html"));
+    for (const QString& language : languageFallbacks(gameLanguage())) {
+        const QString page = appFile(appDir, fileNameFor(QStringLiteral("help.html"), language));
+        if (QFileInfo(page).isFile()) {
+            return page;
+        }
+    }
+    return appFile(appDir, QStringLiteral("help.html"));
 }
 
 void openHelpPage(const QString& file) {

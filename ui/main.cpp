@@ -34,28 +34,27 @@ void bringForward(QWidget& window, const quorvane::ui::ForwardRequest& request) 
 
 // Parses the command line; --help and --version print and end the program here. Gives the
 // language to play in, or nothing for a language the game does not speak.
-std::optional<quorvane::ui::Language> parseCommandLine(const QCoreApplication& app) {
-    using quorvane::ui::Language;
+std::optional<QString> parseCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Quorvane: link two tiles of one kind with at most two bends to clear the board."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QString spoken = quorvane::ui::spokenLanguages().join(QStringLiteral(", "));
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
-        QStringLiteral("Play in <language>: zh_CN (Simplified Chinese), zh_TW (Traditional "
-                       "Chinese) or en (English). By default, the desktop's language."),
+        QStringLiteral("Play in <language>, one of %1. By default, the desktop's language.")
+            .arg(spoken),
         QStringLiteral("language"));
     parser.addOption(languageOption);
     parser.process(app);
     if (!parser.isSet(languageOption)) {
         return quorvane::ui::languageForDesktop(QLocale::system().uiLanguages());
     }
-    const std::optional<Language> chosen =
-        quorvane::ui::languageNamed(parser.value(languageOption));
+    const std::optional<QString> chosen = quorvane::ui::languageNamed(parser.value(languageOption));
     if (!chosen) {
-        std::fprintf(stderr, "quorvane: no language \"%s\"; zh_CN, zh_TW or en\n",
-                     qPrintable(parser.value(languageOption)));
+        std::fprintf(stderr, "quorvane: no language \"%s\"; one of %s\n",
+                     qPrintable(parser.value(languageOption)), qPrintable(spoken));
     }
     return chosen;
 }
@@ -100,11 +99,11 @@ int main(int argc, char* argv[]) {
     // other: both at once.
     quorvane::ui::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
-    const std::optional<quorvane::ui::Language> chosen = parseCommandLine(app);
+    const std::optional<QString> chosen = parseCommandLine(app);
     if (!chosen) {
         return 2;
     }
-    const quorvane::ui::Language language = *chosen;
+    const QString language = *chosen;
     quorvane::ui::useLanguage(language);
 
     quorvane::initAssets();

@@ -26,7 +26,6 @@ namespace quorvane::testing {
 namespace {
 
 using ui::Command;
-using ui::Language;
 
 // Where a label draws its text: the text's extent placed by the label's alignment.
 QRect textRect(const QLabel* label) {
@@ -111,11 +110,11 @@ void inspectNextBox(QMessageBox::StandardButton answer, QString* seen) {
             EXPECT_GE(pushButton->width(), pushButton->sizeHint().width())
                 << pushButton->text().toStdString();
         }
-        const QMap<Language, QString> yes = {{Language::SimplifiedChinese, "是(&Y)"},
-                                             {Language::TraditionalChinese, "是(&Y)"},
-                                             {Language::English, "&Yes"}};
+        // Qt's own words in the game's language.
         if (QAbstractButton* yesButton = box->button(QMessageBox::Yes)) {
-            EXPECT_EQ(yesButton->text(), yes[ui::gameLanguage()]);
+            EXPECT_EQ(yesButton->text(), ui::writtenInChinese(ui::gameLanguage())
+                                             ? QStringLiteral("是(&Y)")
+                                             : QStringLiteral("&Yes"));
         }
         box->button(answer)->click();
     });
@@ -174,40 +173,44 @@ TEST(Banners, TheWordsStayInsideTheirFrame) {
     }
     // In English every banner is the English one; in Traditional Chinese the two with Chinese
     // words on them.
-    const Language language = ui::gameLanguage();
-    if (language != Language::SimplifiedChinese) {
-        ui::useLanguage(Language::SimplifiedChinese);
+    const QString language = ui::gameLanguage();
+    if (language != QLatin1String(ui::kOwnLanguage)) {
+        ui::useLanguage(QString::fromLatin1(ui::kOwnLanguage));
         const ui::Form2Pictures own(ui::startupPixelRatio());
         ui::useLanguage(language);
         EXPECT_NE(pictures.picture(Form2::Picture3), own.picture(Form2::Picture3));
         EXPECT_NE(pictures.picture(Form2::Picture5(1)), own.picture(Form2::Picture5(1)));
         EXPECT_EQ(pictures.picture(Form2::Picture5(0)) == own.picture(Form2::Picture5(0)),
-                  language == Language::TraditionalChinese);
+                  language == QLatin1String("zh_TW"));
     }
 }
 
 TEST(Language, FollowsTheDesktopsFirstLanguageTheGameSpeaks) {
-    using L = Language;
-    const std::vector<std::pair<QStringList, L>> cases = {
-        {{}, L::SimplifiedChinese},
-        {{"C"}, L::SimplifiedChinese},
-        {{"zh-CN", "zh-Hans-CN", "zh"}, L::SimplifiedChinese},
-        {{"zh-SG", "zh-Hans-SG"}, L::SimplifiedChinese},
-        {{"zh-TW", "zh-Hant-TW"}, L::TraditionalChinese},
-        {{"zh-HK", "zh-Hant-HK"}, L::TraditionalChinese},
-        {{"zh-MO"}, L::TraditionalChinese},
-        {{"zh-Hant"}, L::TraditionalChinese},
-        {{"en-US", "en-Latn-US", "en"}, L::English},
-        {{"de-DE", "de-Latn-DE", "de"}, L::English},
-        {{"de", "de-DE", "zh-CN", "zh"}, L::SimplifiedChinese},
-        {{"fr-FR", "en-GB"}, L::English},
+    EXPECT_EQ(ui::spokenLanguages(), QStringList({"zh_CN", "en", "zh_TW"}));
+    const std::vector<std::pair<QStringList, QString>> cases = {
+        {{}, "zh_CN"},
+        {{"C"}, "zh_CN"},
+        {{"zh-CN", "zh-Hans-CN", "zh"}, "zh_CN"},
+        {{"zh-SG", "zh-Hans-SG"}, "zh_CN"},
+        {{"zh-TW", "zh-Hant-TW"}, "zh_TW"},
+        {{"zh-HK", "zh-Hant-HK"}, "zh_TW"},
+        {{"zh-MO"}, "zh_TW"},
+        {{"zh-Hant"}, "zh_TW"},
+        {{"en-US", "en-Latn-US", "en"}, "en"},
+        {{"en-GB"}, "en"},
+        {{"de-DE", "de-Latn-DE", "de"}, "en"},
+        {{"de", "de-DE", "zh-CN", "zh"}, "zh_CN"},
+        {{"fr-FR", "zh-TW"}, "zh_TW"},
     };
     for (const auto& [tags, expected] : cases) {
         EXPECT_EQ(ui::languageForDesktop(tags), expected) << tags.join(',').toStdString();
     }
-    EXPECT_EQ(ui::languageNamed("zh_TW"), L::TraditionalChinese);
-    EXPECT_EQ(ui::languageNamed("zh-CN"), L::SimplifiedChinese);
-    EXPECT_EQ(ui::languageNamed("EN"), L::English);
+    // A translation built in is spoken, by region first.
+    const QStringList spoken = {"zh_CN", "en", "zh_TW", "pt", "pt_BR"};
+    EXPECT_EQ(ui::languageForDesktop({"pt-BR", "pt-Latn-BR", "pt"}, spoken), "pt_BR");
+    EXPECT_EQ(ui::languageForDesktop({"pt-PT", "pt"}, spoken), "pt");
+    EXPECT_EQ(ui::languageNamed("zh-tw"), "zh_TW");
+    EXPECT_EQ(ui::languageNamed("EN"), "en");
     EXPECT_EQ(ui::languageNamed("de"), std::nullopt);
     EXPECT_EQ(ui::languageNamed(""), std::nullopt);
 }
@@ -223,7 +226,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const auto language =
         quorvane::ui::languageNamed(qEnvironmentVariable("QUORVANE_TEST_LANGUAGE"));
-    quorvane::ui::useLanguage(language.value_or(quorvane::ui::Language::SimplifiedChinese));
+    quorvane::ui::useLanguage(language.value_or(QString::fromLatin1(quorvane::ui::kOwnLanguage)));
     quorvane::initAssets();
     quorvane::ui::initUiResources();
     quorvane::ui::setUpFonts(quorvane::ui::startupPixelRatio(), quorvane::ui::gameLanguage());

@@ -5,6 +5,7 @@
 //   the time bar   a progress bar of the time units left, 0 to 150, read when asked for
 //   the level      "第", the number and "关" read as one text ("第 1 关") on the number's label;
 //                  the two words beside it are left out of the tree
+// Every word in the game's language (these are the words it is written in).
 #pragma once
 
 #include <QString>

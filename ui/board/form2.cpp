@@ -19,11 +19,15 @@ QImage loadPicture(const QString& path, QSize expected, qreal ratio) {
 
 namespace {
 
-// A banner with words on it: in the game's language where it is drawn in it.
+// A banner with words on it, in the game's language where it is drawn in it.
 QImage loadBanner(const QString& path, QSize expected, qreal ratio) {
-    const QImage local = loadAsset(picturePath(path), ratio);
-    return local.isNull() ? loadPicture(path, expected, ratio)
-                          : local.convertToFormat(QImage::Format_RGB32);
+    for (const QString& language : languageFallbacks(gameLanguage())) {
+        const QImage banner = loadAsset(picturePath(path, language), ratio);
+        if (!banner.isNull()) {
+            return banner.convertToFormat(QImage::Format_RGB32);
+        }
+    }
+    return loadPicture(path, expected, ratio);
 }
 
 }  // namespace

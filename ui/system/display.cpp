@@ -55,15 +55,14 @@ QRect toDevice(QRect logical, qreal ratio) {
     return {left, top, right - left, bottom - top};
 }
 
-void setUpFonts(qreal ratio, Language language) {
+void setUpFonts(qreal ratio, const QString& language) {
     const QString song = QStringLiteral("宋体");
     QFont::removeSubstitutions(song);
-    if (language == Language::English) {
+    if (!writtenInChinese(language)) {
         QFont::insertSubstitutions(song, {kLatinSans, kScalableSong, kBitmapSong});
         return;
     }
-    const QString scalableSong =
-        language == Language::TraditionalChinese ? kScalableSongTaiwan : kScalableSong;
+    const QString scalableSong = traditionalChinese(language) ? kScalableSongTaiwan : kScalableSong;
     if (ratio == 1.0) {
         QFont::insertSubstitutions(song, {kBitmapSong, scalableSong});
         return;

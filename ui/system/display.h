@@ -30,9 +30,10 @@ QRect toDevice(QRect logical, qreal ratio);
 // buttons take the 12-pixel bitmap Song and labels keep the default face, as ever; on a scaled
 // screen a bitmap face cannot grow, so the buttons take the scalable "AR PL UMing CN" first (its
 // Taiwanese twin in Traditional Chinese) and the labels' Chinese glyphs come from it too, at the
-// same point size. In English the buttons take a sans face made for Latin letters. Call once at
+// same point size. In a language not written in Chinese the buttons take a sans face made for
+// Latin letters. Call once at
 // start, with the ratio of startupPixelRatio() and the game's language.
-void setUpFonts(qreal ratio, Language language);
+void setUpFonts(qreal ratio, const QString& language);
 
 // Reads the system's font configuration on a thread of its own, begun at construction, so that
 // the first text the window lays out finds it read. finish() (and the destructor) waits for it.

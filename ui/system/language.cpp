@@ -1,6 +1,7 @@
 #include "ui/system/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -9,22 +10,24 @@ namespace quorvane::ui {
 
 namespace {
 
-Language current = Language::SimplifiedChinese;
+const QString kTranslations = QStringLiteral(":/i18n");
+
+QString current = QString::fromLatin1(kOwnLanguage);
 QPointer<QTranslator> gameTranslator;
 QPointer<QTranslator> qtTranslator;
 
 // Chinese by the script or the region of its tag ("zh-Hant-TW", "zh-HK", "zh-Hans-SG").
-Language chineseScript(const QStringList& parts) {
+QString chinese(const QStringList& parts) {
     for (const QString& part : parts.mid(1)) {
         if (part == QLatin1String("Hant") || part == QLatin1String("TW") ||
             part == QLatin1String("HK") || part == QLatin1String("MO")) {
-            return Language::TraditionalChinese;
+            return QStringLiteral("zh_TW");
         }
         if (part == QLatin1String("Hans")) {
-            return Language::SimplifiedChinese;
+            break;
         }
     }
-    return Language::SimplifiedChinese;
+    return QStringLiteral("zh_CN");
 }
 
 // Replaces the translator in `slot` with one loaded from `file` in `folder`; a file that is not
@@ -45,82 +48,109 @@ void replaceTranslator(QPointer<QTranslator>& slot, const QString& file, const Q
 
 }  // namespace
 
-Language languageForDesktop(const QStringList& uiLanguages) {
+QStringList spokenLanguages() {
+    QStringList spoken{QString::fromLatin1(kOwnLanguage)};
+    const QStringList files =
+        QDir(kTranslations).entryList({QStringLiteral("quorvane_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+        spoken << file.mid(9).chopped(3);  // "quorvane_" .. ".qm"
+    }
+    return spoken;
+}
+
+QString languageForDesktop(const QStringList& uiLanguages, const QStringList& spoken) {
+    const QString own = QString::fromLatin1(kOwnLanguage);
     if (uiLanguages.isEmpty()) {
-        return Language::SimplifiedChinese;
+        return own;
     }
     for (const QString& tag : uiLanguages) {
         const QStringList parts =
             QString(tag).replace(QLatin1Char('_'), QLatin1Char('-')).split(QLatin1Char('-'));
         const QString language = parts.first().toLower();
         if (language == QLatin1String("c") || language == QLatin1String("posix")) {
-            return Language::SimplifiedChinese;
+            return own;
         }
         if (language == QLatin1String("zh")) {
-            return chineseScript(parts);
+            const QString code = chinese(parts);
+            if (spoken.contains(code)) {
+                return code;
+            }
+            continue;
         }
-        if (language == QLatin1String("en")) {
-            return Language::English;
+        // By language and region, then by language alone.
+        if (parts.size() > 1) {
+            const QString region = parts.last().toUpper();
+            if (spoken.contains(language + QLatin1Char('_') + region)) {
+                return language + QLatin1Char('_') + region;
+            }
+        }
+        if (spoken.contains(language)) {
+            return language;
         }
     }
-    return Language::English;
+    return spoken.contains(QLatin1String("en")) ? QStringLiteral("en") : own;
 }
 
-std::optional<Language> languageNamed(const QString& code) {
+std::optional<QString> languageNamed(const QString& code, const QStringList& spoken) {
     const QString name = QString(code).replace(QLatin1Char('-'), QLatin1Char('_'));
-    for (const Language language :
-         {Language::SimplifiedChinese, Language::TraditionalChinese, Language::English}) {
-        if (name.compare(languageCode(language), Qt::CaseInsensitive) == 0) {
+    for (const QString& language : spoken) {
+        if (name.compare(language, Qt::CaseInsensitive) == 0) {
             return language;
         }
     }
     return std::nullopt;
 }
 
-QString languageCode(Language language) {
-    switch (language) {
-        case Language::TraditionalChinese:
-            return QStringLiteral("zh_TW");
-        case Language::English:
-            return QStringLiteral("en");
-        case Language::SimplifiedChinese:
-            break;
-    }
-    return QStringLiteral("zh_CN");
-}
-
-void useLanguage(Language language) {
-    current = language;
+void useLanguage(const QString& code) {
+    current = code;
     // The game's texts are written in Simplified Chinese; Qt's are written in English.
-    const QString code = languageCode(language);
-    replaceTranslator(
-        gameTranslator,
-        language == Language::SimplifiedChinese ? QString() : QStringLiteral("quorvane_") + code,
-        QStringLiteral(":/i18n"));
+    const bool own = code == QLatin1String(kOwnLanguage);
+    replaceTranslator(gameTranslator, own ? QString() : QStringLiteral("quorvane_") + code,
+                      kTranslations);
     replaceTranslator(qtTranslator,
-                      language == Language::English ? QString() : QStringLiteral("qtbase_") + code,
+                      code == QLatin1String("en") ? QString() : QStringLiteral("qtbase_") + code,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-Language gameLanguage() {
+QString gameLanguage() {
     return current;
 }
 
-QString picturePath(const QString& path) {
-    if (current == Language::SimplifiedChinese) {
+bool writtenInChinese(const QString& code) {
+    return code.startsWith(QLatin1String("zh"));
+}
+
+bool traditionalChinese(const QString& code) {
+    return writtenInChinese(code) &&
+           chinese(QString(code).split(QLatin1Char('_'))) == QLatin1String("zh_TW");
+}
+
+QStringList languageFallbacks(const QString& code) {
+    QStringList languages{code};
+    if (!writtenInChinese(code) && code != QLatin1String("en")) {
+        languages << QStringLiteral("en");
+    }
+    if (code != QLatin1String(kOwnLanguage)) {
+        languages << QString::fromLatin1(kOwnLanguage);
+    }
+    return languages;
+}
+
+QString picturePath(const QString& path, const QString& code) {
+    if (code == QLatin1String(kOwnLanguage)) {
         return path;
     }
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return path.left(slash + 1) + languageCode(current) + QLatin1Char('/') + path.mid(slash + 1);
+    return path.left(slash + 1) + code + QLatin1Char('/') + path.mid(slash + 1);
 }
 
-QString fileNameFor(const QString& fileName, Language language) {
-    if (language == Language::SimplifiedChinese) {
+QString fileNameFor(const QString& fileName, const QString& code) {
+    if (code == QLatin1String(kOwnLanguage)) {
         return fileName;
     }
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     const qsizetype at = dot < 0 ? fileName.size() : dot;
-    return fileName.left(at) + QLatin1Char('_') + languageCode(language) + fileName.mid(at);
+    return fileName.left(at) + QLatin1Char('_') + code + fileName.mid(at);
 }
 
 }  // namespace quorvane::ui
