@@ -59,7 +59,7 @@ void setUpFonts(qreal ratio, const QString& language) {
     const QString song = QStringLiteral("宋体");
     QFont::removeSubstitutions(song);
     if (!writtenInChinese(language)) {
-        QFont::insertSubstitutions(song, {kLatinSans, kScalableSong, kBitmapSong});
+        QFont::insertSubstitutions(song, {kLatinSans});
         return;
     }
     const QString scalableSong = traditionalChinese(language) ? kScalableSongTaiwan : kScalableSong;
