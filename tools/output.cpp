@@ -1,5 +1,7 @@
 #include "output.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -29,7 +31,13 @@ QString outPath(const QString& rel) {
 void writeQrc(QStringList resources, const QString& rel) {
     QByteArray qrc =
         "<!DOCTYPE RCC>\n<!-- Written by quorvane-assetgen. -->\n<RCC version=\"1.0\">\n";
+    // Pictures in a folder of their own (a language's banners, form2/en/...) go last, so that the
+    // game's pixels built from this list keep what every start reads together, and what only one
+    // language reads apart.
     resources.sort();
+    std::stable_sort(resources.begin(), resources.end(), [](const QString& a, const QString& b) {
+        return a.count(QLatin1Char('/')) < b.count(QLatin1Char('/'));
+    });
     QString lastPrefix;
     for (const QString& file : resources) {
         const int slash = file.indexOf(QLatin1Char('/'));

@@ -50,10 +50,14 @@ void replaceTranslator(QPointer<QTranslator>& slot, const QString& file, const Q
 
 QStringList spokenLanguages() {
     QStringList spoken{QString::fromLatin1(kOwnLanguage)};
-    const QStringList files =
-        QDir(kTranslations).entryList({QStringLiteral("quorvane_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        spoken << file.mid(9).chopped(3);  // "quorvane_" .. ".qm"
+    // Neither a name filter nor a sort by the folder: they would load the regular-expression and
+    // collation libraries.
+    QStringList files = QDir(kTranslations).entryList(QDir::Files, QDir::NoSort);
+    files.sort();
+    for (const QString& file : std::as_const(files)) {
+        if (file.startsWith(QLatin1String("quorvane_")) && file.endsWith(QLatin1String(".qm"))) {
+            spoken << file.mid(9).chopped(3);
+        }
     }
     return spoken;
 }
