@@ -1,4 +1,4 @@
-#include "ui/board/levelcaption.h"
+#include "ui/levelcaption.h"
 
 #include <QCoreApplication>
 
