@@ -1,16 +1,52 @@
 #include "assets/assets2x.h"
 
+#include <QByteArray>
+#include <QResource>
+#include <cstring>
+
+#include "assets/pixelset.h"
 #include "assets/rawpictures.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void initQuorvaneAssets2xResource() {
-    Q_INIT_RESOURCE(quorvane_assets_2x);
+static void initQuorvanePixels2xResource() {
+    Q_INIT_RESOURCE(quorvane_pixels_2x);
 }
 
 namespace quorvane {
 
+namespace {
+
+// The twin's pixels, decompressed; a null image when the set has no such picture.
+QImage pixelSetPicture(const QString& twin) {
+    const QResource resource(QLatin1String(":/") + QLatin1String(kPixelSetRoot) + QLatin1Char('/') +
+                             pixelSetName(twin.mid(2)));
+    if (!resource.isValid()) {
+        return {};
+    }
+    // Stored uncompressed, this is the program's own data, not a copy.
+    auto* bytes = new QByteArray(resource.uncompressedData());
+    PixelSetHeader header{};
+    if (bytes->size() >= qsizetype(sizeof header)) {
+        std::memcpy(&header, bytes->constData(), sizeof header);
+    }
+    const qsizetype rows = qsizetype(header.width) * 4 * header.height;
+    if (header.magic != kPixelSetMagic || header.width == 0 ||
+        bytes->size() != qsizetype(sizeof header) + rows) {
+        delete bytes;
+        return {};
+    }
+    // The image reads the decompressed bytes in place and lets go of them with its last copy.
+    return QImage(
+        reinterpret_cast<const uchar*>(bytes->constData()) + sizeof header, int(header.width),
+        int(header.height), qsizetype(header.width) * 4,
+        header.alpha != 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32,
+        [](void* held) { delete static_cast<QByteArray*>(held); }, bytes);
+}
+
+}  // namespace
+
 void initAssets2x() {
-    initQuorvaneAssets2xResource();
+    initQuorvanePixels2xResource();
 }
 
 QString assetPath2x(const QString& path) {
@@ -23,7 +59,7 @@ QString assetPath2x(const QString& path) {
 QImage loadAsset(const QString& path, qreal dpr) {
     if (dpr > 1.0) {
         initAssets2x();
-        QImage twin(assetPath2x(path));
+        QImage twin = pixelSetPicture(assetPath2x(path));
         if (!twin.isNull()) {
             twin.setDevicePixelRatio(2.0);
             return twin;

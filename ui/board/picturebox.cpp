@@ -24,8 +24,12 @@ PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* paren
     image_.fill(backColor_);
 }
 
+void PictureBox::setPicture(std::function<QImage()> picture) {
+    picture_ = std::move(picture);
+}
+
 void PictureBox::setPicture(const QImage& picture) {
-    picture_ = picture;
+    picture_ = [picture] { return picture; };
 }
 
 void PictureBox::setBackColor(QColor colour) {
@@ -48,8 +52,11 @@ void PictureBox::drawPicture(const QImage& source, QRect logical) {
 
 void PictureBox::Cls() {
     image_.fill(backColor_);
-    if (!picture_.isNull()) {
-        drawPicture(picture_, QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize()));
+    if (picture_) {
+        const QImage picture = picture_();
+        if (!picture.isNull()) {
+            drawPicture(picture, QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
+        }
     }
     update();
 }

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "engine/window.h"
 
@@ -21,7 +22,9 @@ class PictureBox : public QWidget, public Canvas {
   public:
     PictureBox(const Form2Pictures& pictures, QSize size, QWidget* parent = nullptr);
 
-    // The box's own picture, shown after every Cls; the back colour fills where it has none.
+    // The box's own picture, shown after every Cls; the back colour fills where it has none. It
+    // is asked for at every Cls, so the box need not hold it in between.
+    void setPicture(std::function<QImage()> picture);
     void setPicture(const QImage& picture);
     void setBackColor(QColor colour);
 
@@ -42,7 +45,7 @@ class PictureBox : public QWidget, public Canvas {
     const Form2Pictures& pictures_;
     qreal ratio_;
     QImage image_;
-    QImage picture_;
+    std::function<QImage()> picture_;
     QColor backColor_ = Qt::black;
 };
 
