@@ -34,6 +34,10 @@ QImage Form2Pictures::background() const {
     return load(background_, QStringLiteral(":/board/background.png"), QSize(640, 480));
 }
 
+bool Form2Pictures::backgroundInto(QImage& canvas) const {
+    return ratio_ > 1.0 && decompressTwinInto(QStringLiteral(":/board/background.png"), canvas);
+}
+
 const QImage& Form2Pictures::picture(Form2Picture which) const {
     const auto inRange = [](int index, std::size_t size) {
         return index >= 0 && static_cast<std::size_t>(index) < size;

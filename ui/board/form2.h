@@ -26,6 +26,10 @@ class Form2Pictures {
     // is back in the event loop: the board keeps it painted, and between two levels 4.7 MB is
     // not worth holding for the millisecond or two it takes to make again.
     QImage background() const;
+    // Writes the background over a canvas of its device size made by newCanvas (assets2x.h),
+    // straight from the compressed pixels: at 2x, where the two match, nothing else is made or
+    // copied. False where that cannot be done; background() is the way then.
+    bool backgroundInto(QImage& canvas) const;
 
   private:
     const QImage& load(QImage& slot, const QString& path, QSize size) const;

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "assets/assets2x.h"
 #include "ui/board/form2.h"
 #include "ui/system/display.h"
 #include "widgets/olecolor.h"
@@ -15,7 +16,7 @@ PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* paren
     : QWidget(parent),
       pictures_(pictures),
       ratio_(pictures.ratio()),
-      image_(toDevice(QRect(QPoint(0, 0), size), ratio_).size(), QImage::Format_RGB32) {
+      image_(newCanvas(toDevice(QRect(QPoint(0, 0), size), ratio_).size())) {
     image_.setDevicePixelRatio(ratio_);
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -24,12 +25,15 @@ PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* paren
     image_.fill(backColor_);
 }
 
-void PictureBox::setPicture(std::function<QImage()> picture) {
+void PictureBox::setPicture(std::function<QImage()> picture,
+                            std::function<bool(QImage&)> straightInto) {
     picture_ = std::move(picture);
+    pictureStraightInto_ = std::move(straightInto);
 }
 
 void PictureBox::setPicture(const QImage& picture) {
     picture_ = [picture] { return picture; };
+    pictureStraightInto_ = {};
 }
 
 void PictureBox::setBackColor(QColor colour) {
@@ -51,6 +55,10 @@ void PictureBox::drawPicture(const QImage& source, QRect logical) {
 }
 
 void PictureBox::Cls() {
+    if (pictureStraightInto_ && pictureStraightInto_(image_)) {
+        update();
+        return;
+    }
     image_.fill(backColor_);
     if (picture_) {
         const QImage picture = picture_();

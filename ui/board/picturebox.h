@@ -24,7 +24,10 @@ class PictureBox : public QWidget, public Canvas {
 
     // The box's own picture, shown after every Cls; the back colour fills where it has none. It
     // is asked for at every Cls, so the box need not hold it in between.
-    void setPicture(std::function<QImage()> picture);
+    // `straightInto`, when given, is tried first: it writes the picture over the whole kept image
+    // itself, and says whether it did.
+    void setPicture(std::function<QImage()> picture,
+                    std::function<bool(QImage&)> straightInto = {});
     void setPicture(const QImage& picture);
     void setBackColor(QColor colour);
 
@@ -46,6 +49,7 @@ class PictureBox : public QWidget, public Canvas {
     qreal ratio_;
     QImage image_;
     std::function<QImage()> picture_;
+    std::function<bool(QImage&)> pictureStraightInto_;
     QColor backColor_ = Qt::black;
 };
 
