@@ -29,6 +29,12 @@ const QImage& Form2Pictures::load(QImage& slot, const QString& path, QSize size)
 QImage Form2Pictures::background() const {
     if (background_.isNull() && ratio_ != 1.0) {
         QTimer::singleShot(0, &releaser_, [this] { background_ = QImage(); });
+        // Decompressed onto pages that are cheap to touch the first time, as the board's are.
+        QImage twin = newCanvas(QSize(1280, 960));
+        if (backgroundInto(twin)) {
+            twin.setDevicePixelRatio(2.0);
+            background_ = twin;
+        }
     }
     // At 1x the picture is the program's own pixels: holding it costs nothing.
     return load(background_, QStringLiteral(":/board/background.png"), QSize(640, 480));

@@ -36,18 +36,26 @@ class PictureBox : public QWidget, public Canvas {
     void Line(int x1, int y1, int x2, int y2, Colour colour) override;
 
     // The kept image, at the device pixel ratio of the pictures (its devicePixelRatio()).
-    const QImage& image() const { return image_; }
+    const QImage& image() const {
+        settle();
+        return image_;
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     // Draws a whole picture into a logical rectangle of the kept image, device pixel exact.
-    void drawPicture(const QImage& source, QRect logical);
+    void drawPicture(const QImage& source, QRect logical) const;
+    // Carries out a Cls asked for since the last drawing: two in a row (the board made, then
+    // dealt) cost one.
+    void settle() const;
 
     const Form2Pictures& pictures_;
     qreal ratio_;
-    QImage image_;
+    mutable QImage image_;
+    mutable bool clsPending_ = false;
+    QColor clsColour_;  // the back colour when the pending Cls was asked for
     std::function<QImage()> picture_;
     std::function<bool(QImage&)> pictureStraightInto_;
     QColor backColor_ = Qt::black;
