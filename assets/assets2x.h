@@ -46,4 +46,16 @@ QString assetPath2x(const QString& path);
 // read-only: painting on it makes a copy first.
 QImage loadAsset(const QString& path, qreal dpr);
 
+// An RGB32 image of `size` device pixels to draw on, made so that a 2x picture of the same size
+// can be decompressed straight into it (decompressTwinInto). Memory touched for the first time
+// costs a fault for every 4 KiB page, which on a virtual machine is dear: a canvas of 2 MiB or
+// more takes whole 2 MiB pages where it fills them, and small pages for the rest, so it holds no
+// more memory than it uses.
+QImage newCanvas(QSize size);
+
+// Decompresses the 2x twin of `path` over the pixels of `canvas`, an image from newCanvas that
+// has not been copied since, when the twin has its size and no alpha: no buffer of its own, no
+// copy. False, with nothing written, otherwise.
+bool decompressTwinInto(const QString& path, QImage& canvas);
+
 }  // namespace quorvane

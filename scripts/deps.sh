@@ -9,7 +9,7 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n
   libqt6opengl6-dev libqt6svg6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpulse-dev pulseaudio libfontconfig-dev
+  libpulse-dev pulseaudio libfontconfig-dev libzstd-dev
   xvfb xauth xdotool imagemagick x11-utils openbox python3
   qt6-wayland weston
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi

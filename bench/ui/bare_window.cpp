@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMetaObject>
 #include <QPainter>
+#include <QScreen>
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
@@ -59,9 +60,14 @@ class BareWindow : public QWidget {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The game's substitutions for its Song face on an unscaled screen.
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("WenQuanYi Bitmap Song"),
-                                                        QStringLiteral("AR PL UMing CN")});
+    // The game's substitutions for its Song face: the 12-pixel bitmap face on an unscaled screen,
+    // the scalable one on a scaled screen, where a bitmap face cannot grow with the text.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QStringList song = {QStringLiteral("WenQuanYi Bitmap Song"), QStringLiteral("AR PL UMing CN")};
+    if (screen != nullptr && screen->devicePixelRatio() != 1.0) {
+        song.swapItemsAt(0, 1);
+    }
+    QFont::insertSubstitutions(QStringLiteral("宋体"), song);
     BareWindow window;
     window.setWindowTitle(QStringLiteral("Bare 759x569"));
     window.setFixedSize(759, 569);

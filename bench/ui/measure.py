@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Measures the real program under Xvfb against a bare Qt window of the same size.
 
-Usage: measure.py GAME BARE_WINDOW [RUNS] [--startup-only]
+Usage: measure.py GAME BARE_WINDOW [RUNS] [--startup-only] [--scale F]
 Starts the game and the bare window alternately, RUNS times each, and prints the medians of start
-to first frame and of resident memory 1 s after it, and the two ratios game/bare. Then, unless
+to first frame and of resident memory 1 s after it, and the two ratios game/bare. With --scale F
+both run on a screen scaled by F (QT_SCALE_FACTOR), the yardstick as much as the game. Then, unless
 --startup-only, the time the first press on a tile takes to show (from its arrival in the board to
 the frame that shows the tile picked), resident memory while playing and CPU time while idle in a
 running level and across link holds.
@@ -43,11 +44,13 @@ def reported_time(line, started, fallback):
     return fallback - started
 
 
-def start_to_first_frame(screen, program):
+def start_to_first_frame(screen, program, scale):
     """Seconds from the start of the process to the start of its first paint and to its first
     frame painted whole, as the program reports them on the monotonic clock."""
     env = dict(screen.env)
     env["QUORVANE_TRACE_STARTUP"] = "1"
+    if scale != 1:
+        env["QT_SCALE_FACTOR"] = "%g" % scale
     started = time.monotonic()
     process = subprocess.Popen([program], env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     first_paint = None
@@ -61,11 +64,29 @@ def start_to_first_frame(screen, program):
             return process, first_paint, reported_time(line, started, time.monotonic())
 
 
+def parse_arguments(argv):
+    """(game, bare, runs, startup_only, scale) from the command line."""
+    startup_only = False
+    scale = 1.0
+    positional = []
+    words = iter(argv)
+    for word in words:
+        if word == "--startup-only":
+            startup_only = True
+        elif word == "--scale":
+            scale = float(next(words, "1"))
+        elif word.startswith("--scale="):
+            scale = float(word.split("=", 1)[1])
+        else:
+            positional.append(word)
+    if len(positional) < 2 or scale <= 0:
+        sys.exit(__doc__)
+    runs = int(positional[2]) if len(positional) > 2 else 5
+    return positional[0], positional[1], runs, startup_only, scale
+
+
 def main():
-    args = [arg for arg in sys.argv[1:] if arg != "--startup-only"]
-    startup_only = len(args) < len(sys.argv) - 1
-    game, bare = args[0], args[1]
-    runs = int(args[2]) if len(args) > 2 else 5
+    game, bare, runs, startup_only, scale = parse_arguments(sys.argv[1:])
     workdir = tempfile.mkdtemp(prefix="quorvane-measure-")
     screen = e2e.Screen(workdir)
     try:
@@ -73,13 +94,15 @@ def main():
         # Alternating runs share whatever else the machine is doing at the time.
         for _ in range(runs):
             for label, program in (("game", game), ("bare", bare)):
-                process, paint, frame = start_to_first_frame(screen, program)
+                process, paint, frame = start_to_first_frame(screen, program, scale)
                 time.sleep(1.0)
                 samples[label][0].append(frame)
                 samples[label][1].append(rss_kib(process.pid))
                 samples[label][2].append(paint)
                 process.kill()
                 process.wait()
+        if scale != 1:
+            print("screen scaled by %g" % scale)
         results = {}
         for label, (frames, memory, paints) in samples.items():
             results[label] = (statistics.median(frames), statistics.median(memory),
@@ -98,9 +121,9 @@ def main():
         # picked (the game prints it when tracing), in a game started a second before.
         press_times = []
         for _ in range(runs):
-            process, _, _ = start_to_first_frame(screen, game)
+            process, _, _ = start_to_first_frame(screen, game, scale)
             time.sleep(1.0)
-            first = e2e.Game(screen, game)
+            first = e2e.Game(screen, game, scale)
             first.process = process
             first.window = screen.wait_window()
             first.origin = screen.geometry(first.window)[:2]
@@ -114,7 +137,7 @@ def main():
         print("game: first press to the frame that shows it %.2f ms (median of %d, %.2f to %.2f)"
               % (statistics.median(press_times), runs, min(press_times), max(press_times)))
 
-        play = e2e.Game(screen, game).start()
+        play = e2e.Game(screen, game, scale).start()
         pid = play.process.pid
         before = cpu_seconds(pid)
         time.sleep(10)

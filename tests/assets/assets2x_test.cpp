@@ -13,6 +13,11 @@
 #include "assets/assets2x.h"
 #include "assets/rawpictures.h"
 
+// The 2x pictures as PNG files, which the game itself does not carry.
+static void initPngTwins() {
+    Q_INIT_RESOURCE(quorvane_assets_2x);
+}
+
 namespace {
 
 class Assets2x : public ::testing::Test {
@@ -20,6 +25,7 @@ class Assets2x : public ::testing::Test {
     static void SetUpTestSuite() {
         quorvane::initAssets();
         quorvane::initAssets2x();
+        initPngTwins();
     }
 
     static QImage load(const QString& path) {
@@ -250,6 +256,31 @@ TEST_F(Assets2x, AtRatioOneEveryPictureIsItsFileFromTheBuiltInPixels) {
         EXPECT_TRUE(pixels >= begin && pixels < begin + 4 * 1024 * 1024) << "a copy was made";
         EXPECT_EQ(reinterpret_cast<quintptr>(pixels) % 64, 0U);
     }
+}
+
+// Above 1x every twin comes from the pixels made at build time from every picture the 2x resource
+// lists, subfolders included: the very pixels of its PNG file, in the same format.
+TEST_F(Assets2x, AboveRatioOneEveryTwinIsItsFileFromTheBuiltPixels) {
+    int twins = 0;
+    QDirIterator it(QStringLiteral(":/"), QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(QLatin1String("@2x.png"))) {
+            continue;
+        }
+        SCOPED_TRACE(path.toStdString());
+        ++twins;
+        QString one = path;
+        one.remove(QLatin1String("@2x"));
+        const QImage file(path);
+        const QImage shown = quorvane::loadAsset(one, 1.5);
+        ASSERT_EQ(shown.size(), file.size());
+        EXPECT_EQ(shown.devicePixelRatio(), 2.0);
+        EXPECT_EQ(shown.hasAlphaChannel(), file.hasAlphaChannel());
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  file.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+    EXPECT_GE(twins, 60);
 }
 
 }  // namespace

@@ -75,6 +75,33 @@ TEST(ScaledPictures, AtTwoLinesAndPicturesCoverWholeDeviceBlocks) {
     EXPECT_EQ(board.at(80, 82), twin.pixel(1, 1));
 }
 
+// The background decompressed straight onto the board's canvas at 2x is the picture drawn there,
+// pixel for pixel; at 1.5x, where it cannot be, the box draws it as before; and a canvas that is
+// not one made for it is never written into.
+TEST(ScaledPictures, TheBackgroundStraightOntoTheCanvasIsThePictureDrawn) {
+    for (const qreal ratio : {2.0, 1.5}) {
+        const Form2Pictures pictures(ratio);
+        PictureBox straight(pictures, QSize(640, 480));
+        straight.setPicture(
+            [&pictures] { return pictures.background(); },
+            [&pictures](QImage& canvas) { return pictures.backgroundInto(canvas); });
+        PictureBox drawn(pictures, QSize(640, 480));
+        drawn.setPicture(pictures.background());
+        straight.PaintPicture(Form2::Picture1(3), 40, 40, 40, 40);
+        straight.Cls();
+        drawn.Cls();
+        EXPECT_EQ(straight.image(), drawn.image()) << ratio;
+    }
+    const Form2Pictures pictures(2.0);
+    QImage plain(1280, 960, QImage::Format_RGB32);
+    plain.fill(kWhite);
+    EXPECT_FALSE(pictures.backgroundInto(plain));
+    EXPECT_EQ(plain.pixel(0, 0), kWhite);
+    QImage canvas = newCanvas(QSize(1280, 960));
+    EXPECT_TRUE(pictures.backgroundInto(canvas));
+    EXPECT_EQ(canvas, loadAsset(QStringLiteral(":/board/background.png"), 2.0));
+}
+
 TEST(ScaledPictures, AtOneAndAHalfLinesAndPicturesMeetOnTheSameDevicePixels) {
     ScaledBoard board(1.5);
     ASSERT_EQ(board.box.image().size(), QSize(960, 720));

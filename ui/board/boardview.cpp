@@ -20,7 +20,8 @@ BoardView::BoardView(const Form2Pictures& pictures, QWidget* parent)
                                 QPoint(kTileCursorHotX, kTileCursorHotY), pictures.ratio())) {
     // Tab reaches the board; a click leaves the focus where it was, as it always has.
     setFocusPolicy(Qt::TabFocus);
-    setPicture(pictures.background());
+    setPicture([&pictures] { return pictures.background(); },
+               [&pictures](QImage& canvas) { return pictures.backgroundInto(canvas); });
     Cls();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/board/form2.h"
 
 #include <QColor>
+#include <QTimer>
 
 #include "assets/assets2x.h"
 #include "ui/system/language.h"
@@ -17,54 +18,74 @@ QImage loadPicture(const QString& path, QSize expected, qreal ratio) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-namespace {
+Form2Pictures::Form2Pictures(qreal ratio) : ratio_(ratio) {}
 
-// A banner with words on it, in the game's language where it is drawn in it.
-QImage loadBanner(const QString& path, QSize expected, qreal ratio) {
-    for (const QString& language : languageFallbacks(gameLanguage())) {
-        const QImage banner = loadAsset(picturePath(path, language), ratio);
-        if (!banner.isNull()) {
-            return banner.convertToFormat(QImage::Format_RGB32);
-        }
+const QImage& Form2Pictures::load(QImage& slot, const QString& path, QSize size) const {
+    if (slot.isNull()) {
+        slot = loadPicture(path, size, ratio_);
     }
-    return loadPicture(path, expected, ratio);
+    return slot;
 }
 
-}  // namespace
+const QImage& Form2Pictures::loadBanner(QImage& slot, const QString& path, QSize size) const {
+    if (slot.isNull()) {
+        for (const QString& language : languageFallbacks(gameLanguage())) {
+            const QImage banner = loadAsset(picturePath(path, language), ratio_);
+            if (!banner.isNull()) {
+                slot = banner.convertToFormat(QImage::Format_RGB32);
+                return slot;
+            }
+        }
+    }
+    return load(slot, path, size);
+}
 
-Form2Pictures::Form2Pictures(qreal ratio) : ratio_(ratio) {
-    for (int i = 0; i < 50; ++i) {
-        picture1_[i] = loadPicture(QString(":/form2/picture1_%1.png").arg(i, 2, 10, QChar('0')),
-                                   QSize(39, 39), ratio);
+QImage Form2Pictures::background() const {
+    if (background_.isNull() && ratio_ != 1.0) {
+        QTimer::singleShot(0, &releaser_, [this] { background_ = QImage(); });
+        // Decompressed onto pages that are cheap to touch the first time, as the board's are.
+        QImage twin = newCanvas(QSize(1280, 960));
+        if (backgroundInto(twin)) {
+            twin.setDevicePixelRatio(2.0);
+            background_ = twin;
+        }
     }
-    const std::array<QSize, 4> pieceSizes = {QSize(10, 25), QSize(25, 10), QSize(10, 40),
-                                             QSize(40, 10)};
-    for (int i = 0; i < 4; ++i) {
-        picture2_[i] = loadPicture(QString(":/form2/picture2_%1.png").arg(i), pieceSizes[i], ratio);
-    }
-    picture3_ = loadBanner(":/form2/picture3.png", QSize(195, 146), ratio);
-    picture4_ = loadPicture(":/form2/picture4.png", QSize(450, 10), ratio);
-    for (int i = 0; i < 2; ++i) {
-        picture5_[i] = loadBanner(QString(":/form2/picture5_%1.png").arg(i), QSize(362, 42), ratio);
-    }
-    background_ = loadPicture(":/board/background.png", QSize(640, 480), ratio);
+    // At 1x the picture is the program's own pixels: holding it costs nothing.
+    return load(background_, QStringLiteral(":/board/background.png"), QSize(640, 480));
+}
+
+bool Form2Pictures::backgroundInto(QImage& canvas) const {
+    return ratio_ > 1.0 && decompressTwinInto(QStringLiteral(":/board/background.png"), canvas);
 }
 
 const QImage& Form2Pictures::picture(Form2Picture which) const {
     const auto inRange = [](int index, std::size_t size) {
         return index >= 0 && static_cast<std::size_t>(index) < size;
     };
+    static const std::array<QSize, 4> kPieceSizes = {QSize(10, 25), QSize(25, 10), QSize(10, 40),
+                                                     QSize(40, 10)};
+    const int i = which.index;
     switch (which.set) {
         case Form2Picture::Set::Picture1:
-            return inRange(which.index, picture1_.size()) ? picture1_[which.index] : none_;
+            return inRange(i, picture1_.size())
+                       ? load(picture1_[i],
+                              QStringLiteral(":/form2/picture1_%1.png").arg(i, 2, 10, QChar('0')),
+                              QSize(39, 39))
+                       : none_;
         case Form2Picture::Set::Picture2:
-            return inRange(which.index, picture2_.size()) ? picture2_[which.index] : none_;
+            return inRange(i, picture2_.size())
+                       ? load(picture2_[i], QStringLiteral(":/form2/picture2_%1.png").arg(i),
+                              kPieceSizes[i])
+                       : none_;
         case Form2Picture::Set::Picture3:
-            return picture3_;
+            return loadBanner(picture3_, QStringLiteral(":/form2/picture3.png"), QSize(195, 146));
         case Form2Picture::Set::Picture4:
-            return picture4_;
+            return load(picture4_, QStringLiteral(":/form2/picture4.png"), QSize(450, 10));
         case Form2Picture::Set::Picture5:
-            return inRange(which.index, picture5_.size()) ? picture5_[which.index] : none_;
+            return inRange(i, picture5_.size())
+                       ? loadBanner(picture5_[i], QStringLiteral(":/form2/picture5_%1.png").arg(i),
+                                    QSize(362, 42))
+                       : none_;
     }
     return none_;
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "assets/assets2x.h"
 #include "ui/board/form2.h"
 #include "ui/system/display.h"
 #include "widgets/olecolor.h"
@@ -15,7 +16,7 @@ PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* paren
     : QWidget(parent),
       pictures_(pictures),
       ratio_(pictures.ratio()),
-      image_(toDevice(QRect(QPoint(0, 0), size), ratio_).size(), QImage::Format_RGB32) {
+      image_(newCanvas(toDevice(QRect(QPoint(0, 0), size), ratio_).size())) {
     image_.setDevicePixelRatio(ratio_);
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -24,15 +25,22 @@ PictureBox::PictureBox(const Form2Pictures& pictures, QSize size, QWidget* paren
     image_.fill(backColor_);
 }
 
+void PictureBox::setPicture(std::function<QImage()> picture,
+                            std::function<bool(QImage&)> straightInto) {
+    picture_ = std::move(picture);
+    pictureStraightInto_ = std::move(straightInto);
+}
+
 void PictureBox::setPicture(const QImage& picture) {
-    picture_ = picture;
+    picture_ = [picture] { return picture; };
+    pictureStraightInto_ = {};
 }
 
 void PictureBox::setBackColor(QColor colour) {
     backColor_ = colour;
 }
 
-void PictureBox::drawPicture(const QImage& source, QRect logical) {
+void PictureBox::drawPicture(const QImage& source, QRect logical) const {
     // The kept image seen pixel for pixel, so that the rectangle's edges land on the device pixels
     // that lines and neighbouring pictures use.
     QImage device(image_.bits(), image_.width(), image_.height(), image_.bytesPerLine(),
@@ -47,11 +55,26 @@ void PictureBox::drawPicture(const QImage& source, QRect logical) {
 }
 
 void PictureBox::Cls() {
-    image_.fill(backColor_);
-    if (!picture_.isNull()) {
-        drawPicture(picture_, QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize()));
-    }
+    clsPending_ = true;
+    clsColour_ = backColor_;
     update();
+}
+
+void PictureBox::settle() const {
+    if (!clsPending_) {
+        return;
+    }
+    clsPending_ = false;
+    if (pictureStraightInto_ && pictureStraightInto_(image_)) {
+        return;
+    }
+    image_.fill(clsColour_);
+    if (picture_) {
+        const QImage picture = picture_();
+        if (!picture.isNull()) {
+            drawPicture(picture, QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
+        }
+    }
 }
 
 void PictureBox::PaintPicture(Form2Picture picture, int x, int y, int w, int h) {
@@ -59,11 +82,13 @@ void PictureBox::PaintPicture(Form2Picture picture, int x, int y, int w, int h) 
     if (source.isNull() || w <= 0 || h <= 0) {
         return;
     }
+    settle();
     drawPicture(source, QRect(x, y, w, h));
     update(QRect(x, y, w, h));
 }
 
 void PictureBox::Line(int x1, int y1, int x2, int y2, Colour colour) {
+    settle();
     // The widgets' raster line leaves out the end point in every direction, as the grid needs, and
     // covers each logical pixel's device pixels.
     qm::raster::Canvas(image_).Line(QPoint(x1, y1), QPoint(x2, y2), qm::ToQRgb(colour));
@@ -72,6 +97,7 @@ void PictureBox::Line(int x1, int y1, int x2, int y2, Colour colour) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+    settle();
     QPainter painter(this);
     if (ratio_ == 1.0) {
         painter.drawImage(event->rect(), image_, event->rect());

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "engine/window.h"
 
@@ -21,7 +22,12 @@ class PictureBox : public QWidget, public Canvas {
   public:
     PictureBox(const Form2Pictures& pictures, QSize size, QWidget* parent = nullptr);
 
-    // The box's own picture, shown after every Cls; the back colour fills where it has none.
+    // The box's own picture, shown after every Cls; the back colour fills where it has none. It
+    // is asked for at every Cls, so the box need not hold it in between.
+    // `straightInto`, when given, is tried first: it writes the picture over the whole kept image
+    // itself, and says whether it did.
+    void setPicture(std::function<QImage()> picture,
+                    std::function<bool(QImage&)> straightInto = {});
     void setPicture(const QImage& picture);
     void setBackColor(QColor colour);
 
@@ -30,19 +36,28 @@ class PictureBox : public QWidget, public Canvas {
     void Line(int x1, int y1, int x2, int y2, Colour colour) override;
 
     // The kept image, at the device pixel ratio of the pictures (its devicePixelRatio()).
-    const QImage& image() const { return image_; }
+    const QImage& image() const {
+        settle();
+        return image_;
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     // Draws a whole picture into a logical rectangle of the kept image, device pixel exact.
-    void drawPicture(const QImage& source, QRect logical);
+    void drawPicture(const QImage& source, QRect logical) const;
+    // Carries out a Cls asked for since the last drawing: two in a row (the board made, then
+    // dealt) cost one.
+    void settle() const;
 
     const Form2Pictures& pictures_;
     qreal ratio_;
-    QImage image_;
-    QImage picture_;
+    mutable QImage image_;
+    mutable bool clsPending_ = false;
+    QColor clsColour_;  // the back colour when the pending Cls was asked for
+    std::function<QImage()> picture_;
+    std::function<bool(QImage&)> pictureStraightInto_;
     QColor backColor_ = Qt::black;
 };
 
