@@ -1,6 +1,7 @@
 #include "ui/enginehost.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QTime>
 
@@ -100,6 +101,27 @@ void EngineHost::prepareSounds() {
         files.append(fromUtf8(file));
     }
     sounds_->prepare(files);
+}
+
+void EngineHost::prepareSoundsOnFirstInput() {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool EngineHost::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+            QCoreApplication::instance()->removeEventFilter(this);
+            prepareSounds();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void EngineHost::fatalError(std::string_view utf8Message) {

@@ -55,12 +55,19 @@ class EngineHost : public QObject, public HostServices {
     void shutDown();
 
     // Reads the cue files and opens the sound device, so that even the first cue starts at once.
-    // The window calls it right after its first frame, which needs neither.
     void prepareSounds();
+    // Calls prepareSounds when the player first moves the mouse, presses a button or a key or
+    // turns the wheel anywhere in the program: before the first press plays a cue, while a game
+    // nobody has touched yet holds no connection to the sound server. The window asks for it
+    // after its first frame, which needs no sound.
+    void prepareSoundsOnFirstInput();
 
     IntervalTimer& holdTimer() { return holdTimer_; }
     IntervalTimer& countdown() { return countdown_; }
     SoundPlayer& sounds() { return *sounds_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     class LabelAdapter : public Label {

@@ -41,8 +41,10 @@ FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
     // sent (readers speak every change of a progress bar); running low, the time is told.
     connect(&host_->countdown(), &IntervalTimer::timeout, this,
             [this] { accessibility::clockTicked(this); });
-    // The first frame needs no sound; the first press does, at once.
-    connect(this, &FrmMainWindow::firstFrameShown, host_.get(), &EngineHost::prepareSounds);
+    // The first frame needs no sound; the first press does, at once: the player's first move
+    // readies it.
+    connect(this, &FrmMainWindow::firstFrameShown, host_.get(),
+            &EngineHost::prepareSoundsOnFirstInput);
 }
 
 FrmMainWindow::~FrmMainWindow() = default;

@@ -132,6 +132,7 @@ int main(int argc, char* argv[]) {
             quorvane::loadAsset(QStringLiteral(":/icons/quorvane_256.png"), 1.0))));
         // What starting up needed only for a moment goes back to the system.
         malloc_trim(0);
+        quorvane::ui::releaseFontPages();
     });
     window.Form_Load();
     if (stopped) {

@@ -64,8 +64,8 @@ TEST_F(MainWindow, LoadShowsTheFixedWindowAndDealsLevelOne) {
     EXPECT_EQ(window->levelNumber()->text(), "1");
 }
 
-// The work kept back until after the first frame (the sounds, the task-list icon) is started
-// once, when that frame has been painted, and never again.
+// The work kept back until after the first frame (the task-list icon, readying the sounds) is
+// started once, when that frame has been painted, and never again.
 TEST_F(MainWindow, SaysOnceThatItsFirstFrameIsPainted) {
     QSignalSpy shown(window.get(), &ui::FrmMainWindow::firstFrameShown);
     EXPECT_TRUE(shown.wait(5000));
@@ -73,6 +73,17 @@ TEST_F(MainWindow, SaysOnceThatItsFirstFrameIsPainted) {
     window->repaint();
     QTest::qWait(50);
     EXPECT_EQ(shown.count(), 1);
+}
+
+// A game nobody has touched holds no sound; the player's first key or move readies the cues,
+// before a press can ask for one.
+TEST_F(MainWindow, ThePlayersFirstInputReadiesTheCuesNotTheFirstFrame) {
+    QSignalSpy shown(window.get(), &ui::FrmMainWindow::firstFrameShown);
+    ASSERT_TRUE(shown.wait(5000));
+    QTest::qWait(50);
+    EXPECT_FALSE(window->engineHost().sounds().holdsCues());
+    QTest::keyClick(window.get(), Qt::Key_Shift);
+    EXPECT_TRUE(window->engineHost().sounds().holdsCues());
 }
 
 TEST_F(MainWindow, PressesMapPixelsToCellsAndOnlyThePlayingFieldCounts) {

@@ -28,6 +28,8 @@ class SoundPlayer {
 
     // How many cues were asked for so far, heard or not.
     int cuesStarted() const { return cuesStarted_; }
+    // Whether any cue file has been read, by prepare or play.
+    bool holdsCues() const { return !waves_.empty(); }
 
   private:
     const std::optional<Wave>& waveFor(const QString& fileName);

@@ -1,8 +1,10 @@
 #include "ui/system/display.h"
 
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -75,6 +77,34 @@ void setUpFonts(qreal ratio, const QString& language) {
     QFont labels = QApplication::font();
     labels.setFamilies({QFontInfo(labels).family(), scalableSong});
     QApplication::setFont(labels);
+}
+
+void releaseFontPages() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    // "start-end perms offset dev inode path", one mapping a line.
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 6 || !fields[1].startsWith("r") || fields[1].contains('w')) {
+            continue;
+        }
+        const QByteArray& path = fields[5];
+        if (!path.endsWith(".ttf") && !path.endsWith(".ttc") && !path.endsWith(".otf") &&
+            !path.endsWith(".pcf")) {
+            continue;
+        }
+        const QList<QByteArray> range = fields[0].split('-');
+        bool ok = range.size() == 2;
+        const quintptr start = ok ? range[0].toULongLong(&ok, 16) : 0;
+        const quintptr end = ok ? range[1].toULongLong(&ok, 16) : 0;
+        if (ok && end > start) {
+            void* at = reinterpret_cast<void*>(start);
+            madvise(at, end - start, MADV_DONTNEED);
+            madvise(at, end - start, MADV_RANDOM);
+        }
+    }
 }
 
 // The library keeps one configuration for the whole process and makes it once, whichever thread

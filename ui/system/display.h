@@ -35,6 +35,12 @@ QRect toDevice(QRect logical, qreal ratio);
 // start, with the ratio of startupPixelRatio() and the game's language.
 void setUpFonts(qreal ratio, const QString& language);
 
+// Lets go of the pages of the font files mapped so far: the text library maps a font file whole
+// and the system brings in the neighbours of every page read, so a few dozen glyphs hold
+// megabytes of a large face. What is read again later comes back a page at a time, from the
+// system's cache. Call once the first frame is shown.
+void releaseFontPages();
+
 // Reads the system's font configuration on a thread of its own, begun at construction, so that
 // the first text the window lays out finds it read. finish() (and the destructor) waits for it.
 class FontConfigWarmUp {
