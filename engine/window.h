@@ -101,7 +101,7 @@ class HostServices {
     // false when the window is going away and a wait must be abandoned.
     virtual bool waitForEvents() = 0;
 
-    // Starts a cue from the program's folder ("\hit.wav" and so on) and returns at once; a new
+    // Starts a cue from the game's data folder ("\hit.wav" and so on) and returns at once; a new
     // cue cuts off the one playing.
     virtual void playSound(std::string_view fileName) = 0;
 

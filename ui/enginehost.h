@@ -35,9 +35,9 @@ class EngineHost : public QObject, public HostServices {
         qm::XPButton* hintButton;
     };
 
-    // Attaches itself to the engine. The sounds are looked for in appDir; owner is the window the
+    // Attaches itself to the engine. The sounds are looked for in dataDir; owner is the window the
     // fatal-error box belongs to.
-    EngineHost(const QString& appDir, const Widgets& widgets, QWidget* owner);
+    EngineHost(const QString& dataDir, const Widgets& widgets, QWidget* owner);
     ~EngineHost() override;
 
     bool waitForEvents() override;

@@ -28,8 +28,9 @@ class SkinnedFrame;
 class FrmMainWindow : public QWidget {
     Q_OBJECT
   public:
-    // appDir is the program's folder; the sounds and the help page are looked for there.
-    explicit FrmMainWindow(const QString& appDir, QWidget* parent = nullptr);
+    // dataDir is the game's data folder (dataDir()); the sounds and the help page are looked for
+    // there.
+    explicit FrmMainWindow(const QString& dataDir, QWidget* parent = nullptr);
     ~FrmMainWindow() override;
 
     // Shows the window where it was last left (or centred) and deals the first level.
@@ -37,7 +38,7 @@ class FrmMainWindow : public QWidget {
 
     QString title() const { return gameTitle(); }
     QString aboutText() const { return ui::aboutText(); }
-    QString helpFile() const { return helpPage(appDir_); }
+    QString helpFile() const { return helpPage(dataDir_); }
 
     // Where the window is remembered to be, in twips.
     int savedLeft() const { return place_.twips().x(); }
@@ -78,7 +79,7 @@ class FrmMainWindow : public QWidget {
     void closeImageClicked();
     void minimiseImageClicked();
 
-    QString appDir_;
+    QString dataDir_;
     Form2Pictures pictures_;
 
     QWidget* boardPanel_ = nullptr;

@@ -8,6 +8,7 @@
 #include "assets/assets2x.h"
 #include "ui/frmmain.h"
 #include "ui/system/display.h"
+#include "ui/system/platform.h"
 #include "ui/system/signalwatch.h"
 #include "ui/system/singleinstance.h"
 #include "version.h"
@@ -55,6 +56,9 @@ bool onlyAsksForText(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(quorvane::kVersionText));
+    // A Wayland compositor finds the window's icon and name through its app_id, which must name
+    // the desktop entry the package installs.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(quorvane::ui::kApplicationId));
     if (onlyAsksForText(argc, argv)) {
         // No display needed to print a line of text.
         QCoreApplication textOnly(argc, argv);
@@ -91,7 +95,7 @@ int main(int argc, char* argv[]) {
     // scaled screen.
     quorvane::ui::setUpFonts(quorvane::ui::startupPixelRatio());
 
-    quorvane::ui::FrmMainWindow window(QCoreApplication::applicationDirPath());
+    quorvane::ui::FrmMainWindow window(quorvane::ui::dataDir());
     // A logout (SIGHUP, SIGTERM) or Ctrl+C in a terminal ends the game as its close box does when
     // answered Yes: the position is saved and the program ends cleanly, without a question. Any
     // dialog that is open ends with the event loops.

@@ -15,6 +15,7 @@
 #include "ui/sound/pulseloader.h"
 #include "ui/sound/soundplayer.h"
 #include "ui/sound/wavefile.h"
+#include "ui/system/platform.h"
 
 namespace quorvane::ui {
 namespace {
@@ -129,7 +130,7 @@ QByteArray dataChunkOf(const QString& path) {
 }
 
 TEST(SoundPlayer, PlaysEachCueFromItsFirstSampleAndANewCueCutsOffTheOld) {
-    const QString dir = QCoreApplication::applicationDirPath();
+    const QString dir = dataDir();
     std::vector<RecordingOutput::Call> calls;
     SoundPlayer player(dir, std::make_unique<RecordingOutput>(calls));
 
@@ -155,7 +156,7 @@ TEST(SoundPlayer, PlaysEachCueFromItsFirstSampleAndANewCueCutsOffTheOld) {
 }
 
 TEST(SoundPlayer, PrepareReadsTheCuesAheadAndSkipsTheMissingOnes) {
-    const QString dir = QCoreApplication::applicationDirPath();
+    const QString dir = dataDir();
     std::vector<RecordingOutput::Call> calls;
     SoundPlayer player(dir, std::make_unique<RecordingOutput>(calls));
     player.prepare({"\\hit.wav", "\\missing.wav", "\\gamewin.wav"});
@@ -185,7 +186,7 @@ TEST(SoundPlayer, AServerThatNeverAnswersHoldsNoCueUp) {
     {
         auto output = std::make_unique<PulseAudioOutput>("quorvane-test");
         const PulseAudioOutput* device = output.get();
-        SoundPlayer player(QCoreApplication::applicationDirPath(), std::move(output));
+        SoundPlayer player(dataDir(), std::move(output));
         player.prepare({"\\hit.wav", "\\and.wav", "\\gameover.wav", "\\gamewin.wav"});
         for (int i = 0; i < 50; ++i) {
             player.play(i % 2 == 0 ? "\\hit.wav" : "\\gamewin.wav");

@@ -64,7 +64,7 @@ class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         QFile::remove(ui::settingsFile());
-        window = std::make_unique<ui::FrmMainWindow>(QCoreApplication::applicationDirPath());
+        window = std::make_unique<ui::FrmMainWindow>(ui::dataDir());
         window->Form_Load();
     }
     void TearDown() override { window.reset(); }

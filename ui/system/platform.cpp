@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <cstdlib>
 
@@ -33,8 +34,13 @@ Desktop& desktop() {
     return instance;
 }
 
-QString appFile(const QString& appDir, const QString& fileName) {
-    QString dir = appDir;
+QString dataDir() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" QUORVANE_DATADIR_FROM_BINDIR));
+}
+
+QString appFile(const QString& folder, const QString& fileName) {
+    QString dir = folder;
     while (dir.endsWith('/') || dir.endsWith('\\')) {
         dir.chop(1);
     }
