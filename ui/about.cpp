@@ -25,7 +25,7 @@ QString gameTitle() {
 
 QString aboutText() {
     return QStringLiteral("本程序《Quorvane》是一款经典好玩的小游戏。\r\n") +
-           QStringLiteral("仅供个人娱乐，严禁非法传播或用于商业用途！\r\n") +
+           QStringLiteral("本程序是自由软件，依照 MIT 许可证发布。\r\n") +
            QStringLiteral("（当前程序版本为%1）").arg(versionText());
 }
 

@@ -173,7 +173,7 @@ TEST_F(MainWindow, AboutBoxAndWebLinks) {
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(desk.informed[0].split('|')[0], "关于本程序...");
     EXPECT_EQ(lines[0], "本程序《Quorvane》是一款经典好玩的小游戏。");
-    EXPECT_EQ(lines[1], "仅供个人娱乐，严禁非法传播或用于商业用途！");
+    EXPECT_EQ(lines[1], "本程序是自由软件，依照 MIT 许可证发布。");
     EXPECT_EQ(lines[2], "（当前程序版本为" + window->title().mid(9) + "）");
 
     click(Command::WebSite);
