@@ -13,7 +13,7 @@ packages=(
   qt6-wayland weston
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dbus-x11
-  dpkg-dev appstream desktop-file-utils
+  build-essential dpkg-dev debhelper lintian appstream desktop-file-utils
   xfonts-wqy fonts-arphic-uming fonts-noto-color-emoji fonts-dejavu-core
 )
 
