@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four sound cues. Each starts a wave file from the game's data folder and returns at once.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The engine's two ways out: to the main window's controls and to the program that hosts it.
 //
 // The engine paints, writes captions and drives timers on the controls of the main window

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the game needs to build, run and test.
 # Does nothing when everything is already there.
 set -euo pipefail

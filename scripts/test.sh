@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the game and runs every test: once in a normal build with
 # warnings as errors, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Fails when a test of the build tree declares no time limit: a hang must fail fast, not eat the
 whole run. Also fails when a test carries none of the labels (tests/CMakeLists.txt) by which a
 build picks what it can run, as `ctest -L unit` without a display.

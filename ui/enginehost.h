@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the engine reaches of the program: the window's controls it paints on, writes captions to
 // and drives timers on, and the services around them (random numbers, the clock, sound cues,
 // waiting for events, the fatal-error box). Owns the two timers, the sound player and the random

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: a borderless, skinned window holding the board, the time bar, the level
 // caption, six command buttons and the next-level link. It puts its parts together and answers
 // what the player does with its controls:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program a player starts: one instance at a time, one window, the first level dealt.
 #include <malloc.h>
 #include <QApplication>

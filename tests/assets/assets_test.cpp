@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the pictures compiled into the program and the files it reads from its data folder.
 #include <gtest/gtest.h>
 

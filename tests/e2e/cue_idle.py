@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Cues on a sound server of our own: each cue is heard, and between cues the stream is corked, so
 a game waiting for the player costs the server nothing.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Exit stress: a cue that is starting or playing must never hold up the exit or leak.
 
 Usage: exit_stress.py CUE_PROBE PROGRAM [PROBE_RUNS] [GAME_RUNS]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The game as a native Wayland client of weston.
 
 First, under weston's headless backend (pixman renderer; screenshots with weston-screenshooter,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whatever lies on disk, the game starts and stays playable.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays one cue and quits after the given delay: the exit stress test starts this hundreds of
 // times to show that a cue still starting or playing never holds up or dirties the exit.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real window, offscreen, under random input and under a bot that plays every level.
 #include <gtest/gtest.h>
 

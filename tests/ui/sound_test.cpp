@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cues: what the wave reader accepts, and what reaches the audio output.
 #include <gtest/gtest.h>
 #include <sys/socket.h>

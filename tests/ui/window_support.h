@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window tests share: a desktop that answers questions and records what is shown and
 // opened, a fresh window for each test, and where on the board a cell is.
 #pragma once

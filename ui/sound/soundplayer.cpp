@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/sound/soundplayer.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays the four cue files from the game's data folder without blocking the game.
 #pragma once
 

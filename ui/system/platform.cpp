@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/system/platform.h"
 
 #include <QApplication>

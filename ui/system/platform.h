@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window asks of the desktop: message boxes, opening addresses and files, sounds.
 // Each is a replaceable function so tests can answer questions and record what was opened.
 #pragma once
