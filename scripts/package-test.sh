@@ -52,8 +52,12 @@ purged=true
 left=$(ls -d /usr/games/quorvane /usr/share/games/quorvane /usr/share/doc/quorvane \
   /usr/share/applications/$app_id.desktop /usr/share/metainfo/$app_id.metainfo.xml \
   /usr/share/man/man6/quorvane.6.gz /usr/share/icons/hicolor/*/apps/$app_id.png 2>/dev/null || true)
-if [ -n "$left" ] || dpkg-query -W quorvane >/dev/null 2>&1; then
-  echo "left after the purge: ${left:-the package's record}"
+if [ -n "$left" ]; then
+  echo "left after the purge: $left"
+  exit 1
+fi
+if dpkg-query -W quorvane >/dev/null 2>&1; then
+  echo "dpkg still knows the package after the purge"
   exit 1
 fi
 echo "purged: nothing left"
