@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets/assets.h"
 
 #include <QtCore/qglobal.h>

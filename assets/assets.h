@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures, pointers and colours the game carries, compiled in with the Qt resource system.
 //
 // Resource layout:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets/assets2x.h"
 
 #include <sys/mman.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures drawn at twice the resolution, for displays scaled above 100 %, and the loader that
 // picks between them and the pictures of assets.h.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fruit on each tile kind, as the game reads it out: kind k is entry k - 1.
 //
 // The list matches, entry for entry, the fruit the picture generator (tools/, kFruits) draws on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets/rawpictures.h"
 
 namespace quorvane {

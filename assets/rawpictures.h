@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 1x pictures as the pixels the game paints with, decoded at build time (tools/rawpictures.cpp)
 // and built into the program's read-only data. Showing one costs no decoding and no copy: the image
 // reads the program's own pages, which the system loads on first use and shares.

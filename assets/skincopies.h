@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the window lays its frame out of the skin picture (:/frame/pmain.png): eight copies, the
 // top, bottom, left and right edges stretched from a narrow slice of the skin, then the four
 // corners copied as they are. All in twips, 15 to a pixel, the unit the window's layout is kept

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every caption the engine writes on the window, in one place.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The countdown, its two endings, pause and the step to the next level.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "deadboard.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The board with no linkable pair left: found by probing every candidate pair, and reshuffled.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting a level: dealing a random layout, painting it and showing the level's parameters.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything the main window calls, in one include.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "findlink.h"
 
 #include "deadboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The search from a pick: the board is checked for a linkable pair first (and reshuffled when it
 // has none), then the walk runs from (row, col) in direction dir.
 #pragma once

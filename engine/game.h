@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A game from its start: the state set up and the routines connected.
 #pragma once
 

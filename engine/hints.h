@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hint: the first linkable pair is found and removed for the player.
 #pragma once
 

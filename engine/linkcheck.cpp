@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "linkcheck.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A quick yes-or-no answer to "can these two tiles be linked?", without walking the search.
 //
 // The step-by-step search decides which path is shown, so it always runs for a pair that links.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "linkdisplay.h"
 
 #include "painting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing a found link over the board and holding it on screen for a moment.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "painting.h"
 
 #include <cmath>

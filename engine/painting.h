@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting the board canvas and the time bar, and where on the board canvas a cell lies.
 //
 // Cell (row, col) covers the 40 x 40 square whose top-left corner is ((col - 1) x 40,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The uniform random source behind dealing and reshuffling.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Taking a linked pair off the board.
 #pragma once
 

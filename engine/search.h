@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The link search: a depth-first walk from the latest pick towards the previous pick through
 // empty cells, with at most two bends, one step per call of searchStep, driven by probeLink.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A press on a tile: the pick moves, the highlight follows and the search tries to link the pair.
 #pragma once
 

@@ -1,4 +1,5 @@
-// The four sound cues. Each starts a wave file from the program's folder and returns at once.
+// SPDX-License-Identifier: MIT
+// The four sound cues. Each starts a wave file from the game's data folder and returns at once.
 #pragma once
 
 #include <array>

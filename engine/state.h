@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole state of a game: the board, the picks, the link search and the level's counters.
 //
 // The engine routines and the main window read and write these variables directly; there is no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The engine's two ways out: to the main window's controls and to the program that hosts it.
 //
 // The engine paints, writes captions and drives timers on the controls of the main window
@@ -101,7 +102,7 @@ class HostServices {
     // false when the window is going away and a wait must be abandoned.
     virtual bool waitForEvents() = 0;
 
-    // Starts a cue from the program's folder ("\hit.wav" and so on) and returns at once; a new
+    // Starts a cue from the game's data folder ("\hit.wav" and so on) and returns at once; a new
     // cue cuts off the one playing.
     virtual void playSound(std::string_view fileName) = 0;
 

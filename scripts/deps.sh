@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the game needs to build, run and test.
 # Does nothing when everything is already there.
 set -euo pipefail
@@ -14,7 +15,7 @@ packages=(
   qt6-wayland weston
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dbus-x11
-  dpkg-dev appstream desktop-file-utils
+  build-essential dpkg-dev debhelper lintian appstream desktop-file-utils
   xfonts-wqy fonts-arphic-uming fonts-noto-color-emoji fonts-dejavu-core
 )
 

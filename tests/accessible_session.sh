@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Runs accessibility event tests where Qt hands the events on to assistive technology: an X
 # display of their own and a session bus whose accessibility bus is switched on.
 #   accessible_session.sh path/to/tests GTEST_FILTER

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvane-assetgen: draws every picture and synthesises every sound the game carries.
 //
 // Usage: quorvane-assetgen <assets-dir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures of the board: link pieces, the time bar, the pause, time-out and level-cleared
 // banners, and the board's background.
 #include <QLinearGradient>

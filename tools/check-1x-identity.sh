@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Checks that every picture committed at <base> (default: main) under assets/ is unchanged in the
 # working tree: byte for byte, or failing that pixel for pixel (ImageMagick's compare). Run it from
 # the top of the repository after regenerating the assets.

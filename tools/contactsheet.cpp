@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The contact sheets: every picture on one page for review, the 1x set with the window previews,
 // and the 2x set at its own size.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application icon at every size, the icon painted on the frame, and the two hand pointers.
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What each part of the generator makes. Every maker of a picture draws it at scale s (1, or 2 for
 // the "@2x" twin), saves it under assets/ and, where a later part needs it, hands it back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the generator's files go, and the resource lists that name the pictures among them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drawing kit every picture is made with: colours and the frame's palette, the fonts, text,
 // emoji glyphs, and the canvas that draws one description at 1x or at 2x.
 #pragma once

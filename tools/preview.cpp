@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Previews of the window as its frame code paints it: the frame alone, and with the board panel
 // mocked up, at 1x and at 2x.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvane-rawpictures: turns the 1x pictures into the pixels the game paints with, at build time.
 //
 //   quorvane-rawpictures BLOB SOURCE ASSETS_DIR PICTURE...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window skin and the hover and pressed looks of its caption images.
 //
 // The window copies eight pieces of the skin: the top and bottom edges (skin columns 28..35,

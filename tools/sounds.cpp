@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four cue sounds: synthesised notes and a tick, brought to one loudness, written as WAV.
 #include <QByteArray>
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tile faces: each kind's fruit on a tinted, bevelled tile, and its selected look.
 #include <QLinearGradient>
 #include <QPointF>

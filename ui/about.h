@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the game says about itself: the window's title, the about box's text and the two web pages
 // it opens.
 #pragma once

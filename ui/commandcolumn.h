@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The six command buttons down the right-hand side of the window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/enginehost.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,7 @@ void EngineHost::ButtonCaption::setCaption(std::string_view utf8) {
     button_->setCaption(engineText(utf8));
 }
 
-EngineHost::EngineHost(const QString& appDir, const Widgets& widgets, QWidget* owner)
+EngineHost::EngineHost(const QString& dataDir, const Widgets& widgets, QWidget* owner)
     : owner_(owner),
       levelNumber_(widgets.levelNumber),
       nextLevelLink_(widgets.nextLevelLink),
@@ -72,7 +73,7 @@ EngineHost::EngineHost(const QString& appDir, const Widgets& widgets, QWidget* o
                 .XPButton5 = hintCaption_,
                 .Timer1 = holdTimer_,
                 .Timer2 = countdown_},
-      sounds_(std::make_unique<SoundPlayer>(appDir)) {
+      sounds_(std::make_unique<SoundPlayer>(dataDir)) {
     connect(&holdTimer_, &IntervalTimer::timeout, this, [] { ++delayTicks; });
     connect(&countdown_, &IntervalTimer::timeout, this, [] { countdownTick(); });
     attachWindow(&controls_, this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the engine reaches of the program: the window's controls it paints on, writes captions to
 // and drives timers on, and the services around them (random numbers, the clock, sound cues,
 // waiting for events, the fatal-error box). Owns the two timers, the sound player and the random
@@ -40,9 +41,9 @@ class EngineHost : public QObject, public HostServices {
         qm::XPButton* hintButton;
     };
 
-    // Attaches itself to the engine. The sounds are looked for in appDir; owner is the window the
+    // Attaches itself to the engine. The sounds are looked for in dataDir; owner is the window the
     // fatal-error box belongs to.
-    EngineHost(const QString& appDir, const Widgets& widgets, QWidget* owner);
+    EngineHost(const QString& dataDir, const Widgets& widgets, QWidget* owner);
     ~EngineHost() override;
 
     bool waitForEvents() override;

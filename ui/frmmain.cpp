@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/frmmain.h"
 
 #include <QApplication>
@@ -26,14 +27,14 @@
 
 namespace quorvane::ui {
 
-FrmMainWindow::FrmMainWindow(const QString& appDir, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), appDir_(appDir) {
+FrmMainWindow::FrmMainWindow(const QString& dataDir, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), dataDir_(dataDir) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     accessibility::markMainWindow(this);
     buildControls();
     host_ = std::make_unique<EngineHost>(
-        appDir,
+        dataDir,
         EngineHost::Widgets{board_, timeBar_, levelNumber_, nextLevelLink_,
                             commands_->button(Command::Pause), commands_->button(Command::Hint)},
         this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: a borderless, skinned window holding the board, the time bar, the level
 // caption, six command buttons and the next-level link. It puts its parts together and answers
 // what the player does with its controls:
@@ -28,8 +29,9 @@ class SkinnedFrame;
 class FrmMainWindow : public QWidget {
     Q_OBJECT
   public:
-    // appDir is the program's folder; the sounds and the help page are looked for there.
-    explicit FrmMainWindow(const QString& appDir, QWidget* parent = nullptr);
+    // dataDir is the game's data folder (dataDir()); the sounds and the help page are looked for
+    // there.
+    explicit FrmMainWindow(const QString& dataDir, QWidget* parent = nullptr);
     ~FrmMainWindow() override;
 
     // Shows the window where it was last left (or centred) and deals the first level.
@@ -37,7 +39,7 @@ class FrmMainWindow : public QWidget {
 
     QString title() const { return gameTitle(); }
     QString aboutText() const { return ui::aboutText(); }
-    QString helpFile() const { return helpPage(appDir_); }
+    QString helpFile() const { return helpPage(dataDir_); }
 
     // Where the window is remembered to be, in twips.
     int savedLeft() const { return place_.twips().x(); }
@@ -78,7 +80,7 @@ class FrmMainWindow : public QWidget {
     void closeImageClicked();
     void minimiseImageClicked();
 
-    QString appDir_;
+    QString dataDir_;
     Form2Pictures pictures_;
 
     QWidget* boardPanel_ = nullptr;

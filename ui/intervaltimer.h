@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A timer that runs by an Enabled flag and an Interval, as window timers do: enabling starts a
 // fresh interval, enabling a running timer leaves it running, changing the interval of a running
 // timer restarts it, and an interval of 0 never fires.

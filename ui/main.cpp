@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program a player starts: one instance at a time, one window, the first level dealt.
 #include <malloc.h>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include "ui/frmmain.h"
 #include "ui/system/display.h"
 #include "ui/system/language.h"
+#include "ui/system/platform.h"
 #include "ui/system/signalwatch.h"
 #include "ui/system/singleinstance.h"
 #include "version.h"
@@ -75,6 +77,9 @@ bool onlyAsksForText(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(quorvane::kVersionText));
+    // A Wayland compositor finds the window's icon and name through its app_id, which must name
+    // the desktop entry the package installs.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(quorvane::ui::kApplicationId));
     if (onlyAsksForText(argc, argv)) {
         // No display needed to print a line of text.
         QCoreApplication textOnly(argc, argv);
@@ -116,7 +121,7 @@ int main(int argc, char* argv[]) {
     // scaled screen.
     quorvane::ui::setUpFonts(quorvane::ui::startupPixelRatio(), language);
 
-    quorvane::ui::FrmMainWindow window(QCoreApplication::applicationDirPath());
+    quorvane::ui::FrmMainWindow window(quorvane::ui::dataDir());
     // A logout (SIGHUP, SIGTERM) or Ctrl+C in a terminal ends the game as its close box does when
     // answered Yes: the position is saved and the program ends cleanly, without a question. Any
     // dialog that is open ends with the event loops.

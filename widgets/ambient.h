@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a container tells the buttons placed on it, and how design-time messages reach the user.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // modQmTimer: the hover timer of the buttons and the window properties it reads.
 //
 // A timer belongs to a window (widget) and has a caller-chosen identifier, so that the timer of

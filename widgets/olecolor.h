@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colour arithmetic of the button: 32-bit OLE colours, system colours and shading.
 //
 // An OLE colour is 0x00BBGGRR, or 0x80000000 + n for system colour n. All arithmetic here works

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The property bag: how a host stores the layout of its controls as text.
 //
 // Text form (UTF-8), one section per control and one key per line:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixel-exact drawing primitives for the button's off-screen buffer.
 //
 // QPainter's lines and polygon regions differ from GDI's in the end points and edge pixels: GDI

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // XPButton: an owner-drawn push button with eight face styles, seven shapes and hover lighting,
 // working as a command, check or option button (option buttons on one parent form a group).
 // Property values out of their range are ignored. Events are signals; every persisted property

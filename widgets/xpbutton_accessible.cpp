@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/xpbutton_accessible.h"
 
 #include <QAccessibleWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button as assistive technology sees it: a push button, check box or radio button with the
 // caption as its name. The interface is registered on the first button made; the button tells
 // the changes of its caption and its checked, pressed and enabled states through these calls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The caption and the picture: their font and images, and their drawing as each style finishes.
 #include <QPainter>
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour properties: fore, back and gradient colours, and the hover colours that follow them
 // unless locked.
 #include "widgets/xpbutton_p.h"

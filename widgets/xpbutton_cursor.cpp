@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The mouse pointer over the button: a standard shape, or the MouseIcon.
 #include <QCursor>
 #include <QPixmap>

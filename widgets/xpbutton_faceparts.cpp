@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The parts every face style is made of: the fill, the three outline rings, the focus cue and
 // the finish with caption and picture.
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The property getters, and the state a host or a test reads.
 #include "widgets/xpbutton_p.h"
 

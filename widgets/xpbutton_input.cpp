@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mouse, keyboard, focus and hover; command, check and option behaviour.
 #include <QCoreApplication>
 #include <QGuiApplication>

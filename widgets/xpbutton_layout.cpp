@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shape's window region and the layout of the face: where caption and picture go.
 #include <algorithm>
 #include <cmath>

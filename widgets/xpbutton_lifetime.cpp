@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Creation and destruction, the container (with the built-in ambient), and the drawing methods.
 #include <QEvent>
 #include <unordered_set>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Option groups: the option buttons on one container, of which one at a time is on. The group
 // lives in the container's window properties "qm_OptCount" and "1qm_Obj", "2qm_Obj", ... so
 // that it survives any one of its buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's private implementation: its state, the drawing of the face, the layout and the
 // option groups. Only the button's own source files include this header; a widget user reads
 // xpbutton.h, which stays the same when anything here changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The initial properties of a newly placed button, and reading and writing a layout section.
 #include "widgets/xpbutton_p.h"
 

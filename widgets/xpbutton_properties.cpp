@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The setters of style, mode, caption, picture, font and state: range checks, their side effects
 // and design-time messages.
 #include <QKeySequence>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame of every paint: the buffer in device pixels, the style routine, derived colours and
 // gradients, and the copy to the screen.
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The eight face styles, one routine per FaceStyle: the outline table of each state, corner
 // pixels and the cue colours. The parts they share are in xpbutton_faceparts.cpp.
 #include <QPainter>

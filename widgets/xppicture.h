@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A picture object for the button: an image plus its kind and where it came from.
 //
 // A bitmap is drawn with the colour of its top-left pixel as the transparent colour; an icon

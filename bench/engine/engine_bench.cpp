@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a press costs: the link search, the dead-board check in front of every search, a press
 // from end to end and a whole level. The window is the recording fake, whose link hold returns
 // at once, so the figures are the engine's own work.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Start to first frame while the lock's paths are taken, and how long a later start takes.
 
 Usage: attacked_start.py GAME [RUNS]

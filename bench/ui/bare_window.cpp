@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for the game's start-up time and memory: a bare Qt window of the game's size that
 // shows what any window of the game's kind shows on its first frame, a 640 x 480 painted canvas
 // and one line of text in the game's Song face, and nothing else.

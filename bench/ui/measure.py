@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Measures the real program under Xvfb against a bare Qt window of the same size.
 
 Usage: measure.py GAME BARE_WINDOW [RUNS] [--startup-only] [--scale F]

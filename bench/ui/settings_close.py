@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """How long the game takes to start and to end with a huge settings file.
 
 Usage: settings_close.py GAME [MEGABYTES] [RUNS]

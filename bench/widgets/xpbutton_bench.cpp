@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Repaint cost of the button, and whether steady repaints leave anything on the heap.
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/widgets_bench

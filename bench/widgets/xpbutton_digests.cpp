@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the button in every face style, shape, state and look at device pixel ratios 1 and 2,
 // and prints one digest per buffer, so that a change meant to keep the pixels can be checked by
 // comparing the output before and after it:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the pictures drawn at twice the resolution against the 1x pictures they stand in for.
 #include <gtest/gtest.h>
 

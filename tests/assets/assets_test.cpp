@@ -1,4 +1,5 @@
-// Checks the pictures compiled into the program and the files placed beside it.
+// SPDX-License-Identifier: MIT
+// Checks the pictures compiled into the program and the files it reads from its data folder.
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
@@ -288,7 +289,7 @@ TEST_F(Assets, CaptionImagesSitOverTheirNormalLooksInTheSkin) {
     }
 }
 
-// --- Files beside the program ----------------------------------------------------------------
+// --- Files in the data folder -----------------------------------------------------------------
 
 struct Wave {
     int format = 0, channels = 0, rate = 0, bits = 0;
@@ -377,7 +378,7 @@ TEST(RuntimeFiles, CueSoundsAreShortEquallyLoud16BitPcm) {
     EXPECT_LT(20.0 * std::log10(*high / *low), 1.0) << "the cues differ in loudness";
 }
 
-TEST(RuntimeFiles, HelpPageLiesBesideTheProgram) {
+TEST(RuntimeFiles, HelpPageLiesInTheDataFolder) {
     QFile file(QStringLiteral(QUORVANE_RUNTIME_DIR "/help.html"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());

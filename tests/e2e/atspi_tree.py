@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The real program as a screen reader finds it over AT-SPI.
 
 Usage: dbus-run-session -- atspi_tree.py PROGRAM

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Cues on a sound server of our own: each cue is heard, and between cues the stream is corked, so
 a game waiting for the player costs the server nothing.
 
@@ -68,7 +69,7 @@ def run(probe, workdir):
         check(os.path.getsize(recording) > 0, "the null sink is recorded")
         recorded_before = os.path.getsize(recording)
 
-        sound_dir = os.path.dirname(probe)
+        sound_dir = "-"  # the cues where the game finds its own
         started = time.time()
         process = subprocess.Popen([probe, sound_dir, str(PROBE_MS)], env=env)
         states = corked_states(env, process)

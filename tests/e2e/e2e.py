@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """End-to-end tests: the real program under Xvfb, driven by xdotool, checked on screenshots.
 
 Usage: e2e.py PROGRAM [--keep DIR]

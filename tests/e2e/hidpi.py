@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The game on scaled screens: the real program under Xvfb at QT_SCALE_FACTOR 2, 1.5 and 1.25,
 driven by xdotool, checked on screenshots in device pixels.
 

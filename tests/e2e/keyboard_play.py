@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Plays the real program with the keyboard alone, seeing the board only through screenshots.
 
 Usage: keyboard_play.py PROGRAM BACKGROUND_PNG [--keep DIR]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """A blind player's game, judged by what the Orca screen reader says.
 
 Usage: orca_play.py PROGRAM

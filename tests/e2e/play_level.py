@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Plays level 1 of the real program to the end, seeing the board only through screenshots.
 
 Usage: play_level.py PROGRAM BACKGROUND_PNG [--keep DIR]

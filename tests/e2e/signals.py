@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """A logout (SIGHUP, SIGTERM) or Ctrl+C (SIGINT) ends the game as its close box does when answered
 Yes: the window's position is saved and the program ends cleanly, without asking.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """One game per player, and a later start brings it forward.
 
 Usage: single_instance.py PROGRAM

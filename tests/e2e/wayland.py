@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The game as a native Wayland client of weston.
 
 First, under weston's headless backend (pixman renderer; screenshots with weston-screenshooter,
@@ -25,6 +26,7 @@ from e2e import (BOARD_ORIGIN, LINK_RGB, WINDOW_SIZE, Failure, Game, Picture, Sc
                  find_linkable_pair, in_workdir, stop_process)
 
 SKIPPED = 77
+DESKTOP_ENTRY = "io.github.quorvane.Quorvane"  # packaging/<it>.desktop
 PANEL = 40  # weston's desktop panel along the top edge; its clock changes, so it is not compared
 TITLE_BAND = (300, 12)
 MINIMISE_IMAGE = (717 + 8, 5 + 8)
@@ -221,11 +223,34 @@ def headless(workdir, program):
         check(not os.path.exists(settings),
               "a position the game never knew is not written (%s)"
               % (open(settings).read() if os.path.exists(settings) else "no file"))
+        check_app_id(workdir, program, weston.client_env())
     finally:
         if game is not None and game.poll() is None:
             game.kill()
             game.wait()
         weston.close()
+
+
+def check_app_id(workdir, program, env):
+    """The compositor finds the game's icon and name through the window's app_id: it must be the
+    name of the desktop entry the package installs, seen in what the client sends."""
+    log_path = os.path.join(workdir, "wayland-requests.log")
+    with open(log_path, "w") as log:
+        game = subprocess.Popen([program], env=dict(env, WAYLAND_DEBUG="client"),
+                                stdout=subprocess.DEVNULL, stderr=log)
+    sent = []
+    try:
+        deadline = time.time() + 20
+        while time.time() < deadline and not sent and game.poll() is None:
+            time.sleep(0.2)
+            with open(log_path, errors="replace") as log:
+                sent = [line for line in log if ".set_app_id(" in line]
+    finally:
+        game.send_signal(signal.SIGTERM)
+        stop_process(game, 15)
+    check(bool(sent) and '("%s")' % DESKTOP_ENTRY in sent[0],
+          "the window's app_id is the desktop entry's name %s (%s)"
+          % (DESKTOP_ENTRY, sent[0].strip() if sent else "none sent"))
 
 
 class Pointer:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board_layout.h"
 
 namespace quorvane::testing {

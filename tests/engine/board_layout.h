@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Boards laid by hand for the engine and window tests, and counts over them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The common ground of the engine tests: a fresh game state on a recording window, and a look
 // at what the board and the search hold while a found link is on screen.
 #pragma once

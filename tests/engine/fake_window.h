@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A recording stand-in for the main window and its host: it remembers every call the engine
 // makes, lets a test inject the random source and the clock, and drives the two timers by hand.
 #pragma once

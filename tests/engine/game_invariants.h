@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What must hold between any two events of a game, whatever the player did: the engine tests and
 // the window tests check it after every move.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An independent judge of the link rule, and boards built with it.
 //
 // The oracle is a breadth-first search over (cell, direction of travel, bends so far) that shares

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <set>
 
 #include "engine_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window through QAccessible: a frame whose news tells what happens in the game, the board as
 // a table of its playing cells, the time bar as a progress bar, the level caption as one text, and
 // the cursor's cell announced as it moves.

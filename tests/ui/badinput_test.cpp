@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whatever lies on disk, the game starts and stays playable.
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ TEST(BadSettings, AnyFileContentGivesAPositionAndAPlayableStart) {
         EXPECT_TRUE(position.x() == 111 || position.x() == 12) << content.left(60).toStdString();
         EXPECT_EQ(position.y(), 222) << content.left(60).toStdString();
 
-        FrmMainWindow window(QCoreApplication::applicationDirPath());
+        FrmMainWindow window(dataDir());
         window.Form_Load();
         EXPECT_GE(window.savedLeft(), 0);
         EXPECT_GE(window.savedTop(), 0);
@@ -74,7 +75,7 @@ TEST(BadSettings, AStoreThatCannotBeWrittenIsLeftAloneSilently) {
     saveWindowPosition(QPoint(10, 20));
     EXPECT_EQ(loadWindowPosition(QPoint(3, 4)), QPoint(3, 4));
     {
-        FrmMainWindow window(QCoreApplication::applicationDirPath());
+        FrmMainWindow window(dataDir());
         window.Form_Load();
         window.close();
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -222,7 +223,7 @@ TEST_F(MainWindow, PositionIsSavedOnUnloadAndRestoredClampedToTheScreen) {
 
     // Off the screen on every side: pulled back so the whole window shows, never negative.
     saveWindowPosition(QPoint(-3000, 10'000'000));
-    FrmMainWindow second(QCoreApplication::applicationDirPath());
+    FrmMainWindow second(dataDir());
     second.Form_Load();
     EXPECT_EQ(second.savedLeft(), 0);
     const int screenH = second.screen()->geometry().height() * 15;

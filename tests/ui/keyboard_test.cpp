@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Playing from the keyboard: the board cursor, Space and Return on the board, Tab round the
 // controls and the shortcuts, each key delivered where the window would deliver it.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whatever a crash or a power cut left in the temporary and the settings folders, the next game
 // starts, and closing it neither hangs nor loses its place.
 #include <fcntl.h>

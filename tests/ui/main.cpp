@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the window tests inside one application object, headless unless told otherwise.
 #include <gtest/gtest.h>
 

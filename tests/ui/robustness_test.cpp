@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real window, offscreen, under random input and under a bot that plays every level.
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ class Robustness : public ::testing::Test {
         desktop().askYesNo = [this](QWidget*, const QString&, const QString&) { return answerYes; };
         desktop().inform = [](QWidget*, const QString&, const QString&) {};
         desktop().open = [](const QUrl&) {};
-        window = std::make_unique<FrmMainWindow>(QCoreApplication::applicationDirPath());
+        window = std::make_unique<FrmMainWindow>(dataDir());
         window->Form_Load();
         // The link hold waits for two ticks of this timer; let it tick fast.
         window->engineHost().holdTimer().setInterval(1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture set, the kept images and the pointers on scaled screens, rendered offscreen.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cues: what the wave reader accepts, and what reaches the audio output.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -15,6 +16,7 @@
 #include "ui/sound/pulseloader.h"
 #include "ui/sound/soundplayer.h"
 #include "ui/sound/wavefile.h"
+#include "ui/system/platform.h"
 
 namespace quorvane::ui {
 namespace {
@@ -129,7 +131,7 @@ QByteArray dataChunkOf(const QString& path) {
 }
 
 TEST(SoundPlayer, PlaysEachCueFromItsFirstSampleAndANewCueCutsOffTheOld) {
-    const QString dir = QCoreApplication::applicationDirPath();
+    const QString dir = dataDir();
     std::vector<RecordingOutput::Call> calls;
     SoundPlayer player(dir, std::make_unique<RecordingOutput>(calls));
 
@@ -155,7 +157,7 @@ TEST(SoundPlayer, PlaysEachCueFromItsFirstSampleAndANewCueCutsOffTheOld) {
 }
 
 TEST(SoundPlayer, PrepareReadsTheCuesAheadAndSkipsTheMissingOnes) {
-    const QString dir = QCoreApplication::applicationDirPath();
+    const QString dir = dataDir();
     std::vector<RecordingOutput::Call> calls;
     SoundPlayer player(dir, std::make_unique<RecordingOutput>(calls));
     player.prepare({"\\hit.wav", "\\missing.wav", "\\gamewin.wav"});
@@ -185,7 +187,7 @@ TEST(SoundPlayer, AServerThatNeverAnswersHoldsNoCueUp) {
     {
         auto output = std::make_unique<PulseAudioOutput>("quorvane-test");
         const PulseAudioOutput* device = output.get();
-        SoundPlayer player(QCoreApplication::applicationDirPath(), std::move(output));
+        SoundPlayer player(dataDir(), std::move(output));
         player.prepare({"\\hit.wav", "\\and.wav", "\\gameover.wav", "\\gamewin.wav"});
         for (int i = 0; i < 50; ++i) {
             player.play(i % 2 == 0 ? "\\hit.wav" : "\\gamewin.wav");

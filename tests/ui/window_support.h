@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window tests share: a desktop that answers questions and records what is shown and
 // opened, a fresh window for each test, and where on the board a cell is.
 #pragma once
@@ -64,7 +65,7 @@ class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         QFile::remove(ui::settingsFile());
-        window = std::make_unique<ui::FrmMainWindow>(QCoreApplication::applicationDirPath());
+        window = std::make_unique<ui::FrmMainWindow>(ui::dataDir());
         window->Form_Load();
     }
     void TearDown() override { window.reset(); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/frame/windowdrag.h"
 
 #include <gtest/gtest.h>

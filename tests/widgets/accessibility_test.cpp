@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button through QAccessible: role, name, states and actions per type, and the events it
 // sends when those change.
 #include <QAccessible>

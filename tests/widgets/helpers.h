@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared fixtures for the widget tests: a container with a chosen ambient, event helpers and a
 // virtual cursor for the hover timer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mouse, keyboard, hover and option groups, driven by Qt events.
 #include <QSignalSpy>
 #include <QTest>

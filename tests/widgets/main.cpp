@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Widget tests need a QApplication; they run headless on the offscreen platform.
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Properties, their side effects and messages, and the property bag of a button.
 #include <QSignalSpy>
 

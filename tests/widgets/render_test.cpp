@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixel tests: the buffer of a drawn button against the colours and positions the face fixes.
 #include <QScreen>
 #include <QSet>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader hears of the game beyond the control that has the focus: a pick, a removed
 // pair, a pause, a level cleared or lost, a new level, the time running low or asked for.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as assistive technology reads it, beyond what Qt and the buttons tell by themselves:
 //   the board      a table of its 10 x 14 playing cells, items that each read their place, their
 //                  fruit or "空" (empty), and "已选中" while they show the selected look; the

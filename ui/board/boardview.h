@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The board canvas as the player meets it: a press picks the cell under the pointer, a release
 // is told to the window, and over a tile the pointer takes the shape of the tile pointer.
 //

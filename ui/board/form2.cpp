@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/board/form2.h"
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hidden picture form: every picture the engine copies onto the board and the time bar.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A picture box that keeps what is drawn on it: the board canvas and the time bar. The pointer's
 // events over a box stay with it and never reach the widgets behind.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The close and minimise images of the skinned frame. In their normal look they show nothing, so
 // the skin painted underneath shows through; hover and pressed looks are pictures of their own,
 // drawn at their logical size whatever their device pixel ratio.

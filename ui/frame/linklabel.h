@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A caption that works as a link: a left click on it emits clicked().
 #pragma once
 

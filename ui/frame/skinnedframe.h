@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's skin: the frame painted from the skin picture with the icon and the title, the
 // window's rounded outline, dragging the window by its frame (WindowDrag), and the close and
 // minimise images.

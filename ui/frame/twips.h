@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Twips, the unit the window's layout and its remembered position are kept in: 15 to a pixel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Moving the window with the pointer: a press of the left button on one of the window's drag
 // handles (its own background, the title area, the panels the window names) and a move of the
 // pointer with the button held. One owner follows the whole gesture:

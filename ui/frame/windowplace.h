@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the window stands, remembered in twips from one game to the next: read at load, kept on
 // the screen, followed while the window is shown normally, written back at unload.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the cues are heard. The sound player hands a decoded wave to an output; the game uses the
 // desktop's sound server, tests put a recorder in its place.
 #pragma once

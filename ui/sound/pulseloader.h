@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sound server's client library, loaded when the first cue needs it rather than by the dynamic
 // linker before main: the library brings a dozen codec libraries along that the game never uses,
 // and every start would pay for loading them. The program is compiled against the library's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/sound/soundplayer.h"
 
 #include <QApplication>
@@ -29,8 +30,8 @@ std::optional<Wave> readWave(const QString& path) {
 
 }  // namespace
 
-SoundPlayer::SoundPlayer(QString appDir, std::unique_ptr<CueOutput> output)
-    : appDir_(std::move(appDir)), output_(std::move(output)) {
+SoundPlayer::SoundPlayer(QString dataDir, std::unique_ptr<CueOutput> output)
+    : dataDir_(std::move(dataDir)), output_(std::move(output)) {
     if (output_ == nullptr) {
         output_ =
             std::make_unique<PulseAudioOutput>(QCoreApplication::applicationName().toStdString());
@@ -40,7 +41,7 @@ SoundPlayer::SoundPlayer(QString appDir, std::unique_ptr<CueOutput> output)
 SoundPlayer::~SoundPlayer() = default;
 
 const std::optional<Wave>& SoundPlayer::waveFor(const QString& fileName) {
-    const QString path = appFile(appDir_, fileName);
+    const QString path = appFile(dataDir_, fileName);
     auto found = waves_.find(path);
     if (found == waves_.end()) {
         found = waves_.emplace(path, readWave(path)).first;

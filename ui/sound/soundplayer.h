@@ -1,4 +1,5 @@
-// Plays the four cue files from the program's folder without blocking the game.
+// SPDX-License-Identifier: MIT
+// Plays the four cue files from the game's data folder without blocking the game.
 #pragma once
 
 #include <QString>
@@ -14,7 +15,7 @@ namespace quorvane::ui {
 class SoundPlayer {
   public:
     // Plays through the desktop's audio device, or through the given output.
-    explicit SoundPlayer(QString appDir, std::unique_ptr<CueOutput> output = nullptr);
+    explicit SoundPlayer(QString dataDir, std::unique_ptr<CueOutput> output = nullptr);
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -34,7 +35,7 @@ class SoundPlayer {
   private:
     const std::optional<Wave>& waveFor(const QString& fileName);
 
-    QString appDir_;
+    QString dataDir_;
     std::unique_ptr<CueOutput> output_;
     std::map<QString, std::optional<Wave>> waves_;
     int cuesStarted_ = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/sound/wavefile.h"
 
 #include <algorithm>

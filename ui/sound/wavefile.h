@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A wave file read into memory: the cues are short RIFF files of uncompressed PCM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the game adapts to the display it runs on: the screen's device pixel ratio (which picture
 // set it loads, the resolution of its kept images, its fonts and pointers) and what the window
 // system lets a program do with its own window.

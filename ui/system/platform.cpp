@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "ui/system/platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <cstdlib>
 
@@ -33,8 +35,13 @@ Desktop& desktop() {
     return instance;
 }
 
-QString appFile(const QString& appDir, const QString& fileName) {
-    QString dir = appDir;
+QString dataDir() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" QUORVANE_DATADIR_FROM_BINDIR));
+}
+
+QString appFile(const QString& folder, const QString& fileName) {
+    QString dir = folder;
     while (dir.endsWith('/') || dir.endsWith('\\')) {
         dir.chop(1);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window asks of the desktop: message boxes, opening addresses and files, sounds.
 // Each is a replaceable function so tests can answer questions and record what was opened.
 #pragma once
@@ -24,8 +25,13 @@ struct Desktop {
 // The desktop the window uses; starts with the real message boxes and desktop services.
 Desktop& desktop();
 
-// The program's folder and a file name joined with exactly one separator between them, whether
-// or not the folder ends in one. The name may start with a separator of either kind.
-QString appFile(const QString& appDir, const QString& fileName);
+// The folder of the sounds and the help page: set at build time relative to the program's folder
+// (share/games/quorvane beside games/ when installed), so an installed game and one in its build
+// tree each find their own.
+QString dataDir();
+
+// A folder and a file name joined with exactly one separator between them, whether or not the
+// folder ends in one. The name may start with a separator of either kind.
+QString appFile(const QString& folder, const QString& fileName);
 
 }  // namespace quorvane::ui

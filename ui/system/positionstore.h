@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one setting the game keeps: where its window was, in twips, in the INI file
 // "Quorvane/Quorvane.ini" of the player's configuration folder, section "SetLog", keys "frmMainX"
 // and "frmMainY".

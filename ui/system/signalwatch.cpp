@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/system/signalwatch.h"
 
 #include <fcntl.h>

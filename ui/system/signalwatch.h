@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Turns process signals (a logout's SIGTERM and SIGHUP, a terminal's SIGINT) into a call on the
 // event loop. The handler only writes the signal's number to a pipe, which is all a handler may
 // safely do; a socket notifier on the pipe's other end makes the call once the loop runs. A

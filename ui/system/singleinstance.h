@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One game per player at a time, and a second start that brings the running game forward.
 //
 // The claim is a kernel lock (flock) on a file in a folder only the player's account can enter:

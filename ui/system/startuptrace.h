@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the start-up measurement (bench/ui/measure.py) reads on standard output: the moments of the
 // first frame and the time the first press on the board took to show. Printed only when the
 // environment has QUORVANE_TRACE_STARTUP; otherwise the game prints nothing.

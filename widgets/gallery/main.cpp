@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // xpbutton-gallery: every face style in every shape, in one chosen state, to look at.
 //
 //   xpbutton-gallery [--state normal|hover|pressed|checked|disabled|default]
