@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 2x pictures as the game carries them: each one a pixel file, stored compressed in a resource
 // of its own (made at build time by tools/pixelset.cpp from quorvane_assets_2x.qrc) and
 // decompressed when the game first shows it. A pixel file is a PixelSetHeader followed by the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Brings translations/*.ts up to date with the texts in the sources: new texts come in unfinished,
 # texts no longer used go. Translate the unfinished ones (Qt Linguist, or any editor), then build.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every text the sources hand to the translation functions has a finished translation in every
 # .ts file, and no .ts file keeps a text the sources no longer use. Run as
 #   translations_complete.sh SOURCE_DIR [LUPDATE]

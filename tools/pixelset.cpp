@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvane-pixelset: turns the 2x pictures into the pixels the game paints with, at build time.
 //
 //   quorvane-pixelset QRC OUT_DIR

@@ -46,15 +46,15 @@ LinkLabel* makeNotice(QWidget* window) {
     return notice;
 }
 
-QString helpPage(const QString& appDir) {
+QString helpPage(const QString& dataDir) {
     // In the game's language where the page is there in it.
     for (const QString& language : languageFallbacks(gameLanguage())) {
-        const QString page = appFile(appDir, fileNameFor(QStringLiteral("help.html"), language));
+        const QString page = appFile(dataDir, fileNameFor(QStringLiteral("help.html"), language));
         if (QFileInfo(page).isFile()) {
             return page;
         }
     }
-    return appFile(appDir, QStringLiteral("help.html"));
+    return appFile(dataDir, QStringLiteral("help.html"));
 }
 
 void openHelpPage(const QString& file) {

@@ -25,8 +25,8 @@ QString aboutText();
 // The copyright notice at the foot of the window: a link to the product page, with its tooltip.
 LinkLabel* makeNotice(QWidget* window);
 
-// The help page in the program's folder.
-QString helpPage(const QString& appDir);
+// The help page in the data folder, in the game's language where it is there in it.
+QString helpPage(const QString& dataDir);
 
 // Opens the help page; a page that is not there only beeps, where the desktop would show an
 // error of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/levelcaption.h"
 
 #include <QCoreApplication>

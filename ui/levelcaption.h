@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The level caption above the board: a word before the number and one after it ("第 1 关"), or
 // only the one before ("Level 1"), each on a label of its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What choosing the language costs at start: reading the desktop's preferred languages, listing
 // the translations built in and loading the game's translation and Qt's own.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window in one language, at the scale of the run: QUORVANE_TEST_LANGUAGE (zh_CN, zh_TW or en)
 // and QT_SCALE_FACTOR choose them, as the desktop would. Every word the player meets is whole:
 // the captions, the question boxes and the banners.

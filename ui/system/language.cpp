@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/system/language.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language the game speaks and what goes with it: the translations, Qt's own (the standard
 // buttons of the question boxes), the pictures that carry words and the help page.
 //
