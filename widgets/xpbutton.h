@@ -5,10 +5,7 @@
 // change also emits PropertyChanged with its property-bag key. See widgets/README.md.
 #pragma once
 
-#include <QDragEnterEvent>
-#include <QDragLeaveEvent>
-#include <QDragMoveEvent>
-#include <QDropEvent>
+#include <QDropEvent>  // the drag events too: one header declares them all
 #include <QFont>
 #include <QImage>
 #include <QRegion>
