@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>本程序《Quorvane》是一款经典好玩的小游戏。</source>
-        <translation>Quorvane is a classic little game, and fun to play.</translation>
+        <translation>Quorvane is a little puzzle game, quick to learn and fun to play.</translation>
     </message>
     <message>
         <source>本程序是自由软件，依照 MIT 许可证发布。</source>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>本程序《Quorvane》是一款经典好玩的小游戏。</source>
-        <translation>本程式《Quorvane》是一款經典好玩的小遊戲。</translation>
+        <translation>本程式《Quorvane》是一款好玩的益智小遊戲。</translation>
     </message>
     <message>
         <source>本程序是自由软件，依照 MIT 许可证发布。</source>
