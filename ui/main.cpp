@@ -42,7 +42,9 @@ std::optional<QString> parseCommandLine(const QCoreApplication& app) {
         "Quorvane: link two tiles of one kind with at most two bends to clear the board."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QString spoken = quorvane::ui::spokenLanguages().join(QStringLiteral(", "));
+    // Read once: the list comes from the translations built in.
+    const QStringList languages = quorvane::ui::spokenLanguages();
+    const QString spoken = languages.join(QStringLiteral(", "));
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
         QStringLiteral("Play in <language>, one of %1. By default, the desktop's language.")
@@ -51,9 +53,10 @@ std::optional<QString> parseCommandLine(const QCoreApplication& app) {
     parser.addOption(languageOption);
     parser.process(app);
     if (!parser.isSet(languageOption)) {
-        return quorvane::ui::languageForDesktop(QLocale::system().uiLanguages());
+        return quorvane::ui::languageForDesktop(QLocale::system().uiLanguages(), languages);
     }
-    const std::optional<QString> chosen = quorvane::ui::languageNamed(parser.value(languageOption));
+    const std::optional<QString> chosen =
+        quorvane::ui::languageNamed(parser.value(languageOption), languages);
     if (!chosen) {
         std::fprintf(stderr, "quorvane: no language \"%s\"; one of %s\n",
                      qPrintable(parser.value(languageOption)), qPrintable(spoken));
